@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QRgb>
+#include <QString>
+#include <cstdint>
+#include <string_view>
+
+// The three windows of the program. At most one of each exists at a time.
+enum class WindowId { Form1, Form2, aboutmeta };
+
+// A control of a window, by its design name ("Text4", "Image3", "Label5").
+struct Control {
+    WindowId window;
+    std::string_view name;
+};
+
+// Message box style codes and the answers they report.
+namespace MessageStyle {
+inline constexpr int Ok = 0;
+inline constexpr int YesNo = 4;
+inline constexpr int Critical = 16;
+inline constexpr int Exclamation = 48;
+} // namespace MessageStyle
+
+namespace MessageAnswer {
+inline constexpr int Ok = 1;
+inline constexpr int Yes = 6;
+inline constexpr int No = 7;
+} // namespace MessageAnswer
+
+// Everything the handlers ask of the windowing toolkit. The Qt adapter is the
+// real thing; tests answer the modal parts with a recording fake.
+class Toolkit {
+public:
+    virtual ~Toolkit() = default;
+
+    // Text boxes. The multi-line box reads and writes CR LF between lines.
+    virtual QString text(Control box) const = 0;
+    virtual void setText(Control box, const QString& text) = 0;
+
+    // Pictures appear or disappear at once, in place.
+    virtual void setVisible(Control picture, bool visible) = 0;
+
+    // The caption is redrawn in that colour.
+    virtual void setTextColor(Control label, QRgb colour) = 0;
+
+    // Creates the window from its design if it is not open, shows it
+    // modeless and brings it to the front.
+    virtual void showWindow(WindowId window) = 0;
+    // Closes and destroys the window; the other windows are untouched.
+    virtual void closeWindow(WindowId window) = 0;
+    // Every window disappears at once and no further handler runs.
+    virtual void endProgram() = 0;
+
+    // Keeps the window above all ordinary windows, or returns it to the
+    // ordinary stacking order, without moving or resizing it.
+    virtual void setStaysOnTop(WindowId window, bool onTop) = 0;
+    // The handle the window manager knows the window by; 0 if it is not open.
+    virtual std::uintptr_t nativeHandle(WindowId window) const = 0;
+
+    // A modal box; an empty title stands for the application title.
+    // Returns the button pressed (MessageAnswer).
+    virtual int messageBox(const QString& text, int style = MessageStyle::Ok, const QString& title = {}) = 0;
+
+    // The main window's Save dialog: its pipe-separated file-type list, then
+    // a modal showing that yields the chosen full path, or nothing when the
+    // user cancels.
+    virtual void setSaveDialogFilter(const QString& filter) = 0;
+    virtual QString showSaveDialog() = 0;
+
+    // Lets the events that are waiting be handled once.
+    virtual void processEvents() = 0;
+};

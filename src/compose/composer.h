@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// Turns the three input fields into the head markup of a web page.
+namespace compose {
+
+enum class Field { Title, Description, Keywords };
+
+// The first of the three fields, in that order, whose text is the empty
+// string. Blanks are text: a field of blanks is not empty.
+std::optional<Field> firstEmptyField(const QString& title, const QString& description, const QString& keywords);
+
+// The three elements, in the order they are written into the output box.
+// A '<' in the title and a '"' in the two attribute values are written as
+// entities so that no input can end an element or a value early; every
+// other character is copied as typed.
+QString titleElement(const QString& title);
+QString descriptionElement(const QString& description);
+QString keywordsElement(const QString& keywords);
+
+} // namespace compose

@@ -1,0 +1,54 @@
+#include "forms/Form1/form1_window.h"
+
+#include "forms/Form1/form1_design.h"
+#include "forms/common_dialog.h"
+
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <map>
+#include <string_view>
+
+Form1Window::Form1Window()
+{
+    const design::WindowSpec& spec = Form1Design::window();
+    design::applyWindowDesign(this, spec);
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(design::px(spec.width), design::px(spec.height));
+    setCentralWidget(client);
+    design::buildControls(client, Form1Design::controls());
+    buildMenus();
+
+    const Form1Design::SaveDialogSpec& dialog = Form1Design::saveDialog();
+    saveDialog_ = new CommonDialog(this);
+    saveDialog_->setObjectName(QLatin1StringView(dialog.name));
+    saveDialog_->setDialogTitle(dialog.title);
+    saveDialog_->setFileName(dialog.fileName);
+    saveDialog_->setInitialFolder(dialog.initialFolder);
+
+    // The window is exactly the menu bar over the designed client area, with
+    // the client area's top-left corner at its designed place on the screen.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    const int menuHeight = menuBar()->sizeHint().height();
+    setGeometry(QRect(QPoint(design::px(spec.left), design::px(spec.top) - menuHeight),
+                      QSize(design::px(spec.width), design::px(spec.height) + menuHeight)));
+}
+
+void Form1Window::buildMenus()
+{
+    std::map<std::string_view, QMenu*> menus;
+    for (const Form1Design::MenuSpec& item : Form1Design::menus()) {
+        if (std::string_view(item.menu).empty()) {
+            QMenu* menu = menuBar()->addMenu(item.caption);
+            menu->setObjectName(QLatin1StringView(item.name));
+            menu->menuAction()->setObjectName(QLatin1StringView(item.name));
+            menus[item.name] = menu;
+            continue;
+        }
+        QMenu* menu = menus.at(item.menu);
+        QAction* action = item.caption == QLatin1StringView("-") ? menu->addSeparator() : menu->addAction(item.caption);
+        action->setObjectName(QLatin1StringView(item.name));
+        action->setShortcut(item.shortcut);
+    }
+}

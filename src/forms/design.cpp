@@ -1,0 +1,178 @@
+#include "forms/design.h"
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSvgRenderer>
+#include <QTextDocument>
+#include <algorithm>
+#include <limits>
+#include <map>
+#include <ranges>
+#include <vector>
+
+namespace design {
+
+namespace {
+
+QLabel* makeLabel(const ControlSpec& spec, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignTop | ((spec.options & Centred) ? Qt::AlignHCenter : Qt::AlignLeft));
+    label->setAutoFillBackground(!(spec.options & Transparent));
+    label->setText(spec.text);
+    return label;
+}
+
+QWidget* makeWidget(const ControlSpec& spec, QWidget* parent)
+{
+    switch (spec.kind) {
+    case Kind::Panel: {
+        auto* panel = new QFrame(parent);
+        panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        panel->setFocusPolicy(Qt::TabFocus);
+        return panel;
+    }
+    case Kind::TextBox: {
+        auto* box = new QLineEdit(parent);
+        box->setMaxLength(std::numeric_limits<int>::max());
+        box->setText(spec.text);
+        return box;
+    }
+    case Kind::MultiLineTextBox: {
+        auto* box = new QPlainTextEdit(parent);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        box->setTabChangesFocus(true);
+        setMultiLineText(box, spec.text);
+        return box;
+    }
+    case Kind::Label:
+        return makeLabel(spec, parent);
+    case Kind::Image: {
+        auto* image = new QLabel(parent);
+        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        image->setPixmap(picture(spec.text));
+        return image;
+    }
+    case Kind::Button: {
+        auto* button = new QPushButton(spec.text, parent);
+        button->setAutoDefault(false);
+        button->setFocusPolicy(Qt::StrongFocus);
+        return button;
+    }
+    case Kind::Frame:
+        return new QGroupBox(spec.text, parent);
+    case Kind::Line: {
+        auto* line = new QFrame(parent);
+        line->setFrameStyle(QFrame::HLine | QFrame::Plain);
+        line->setLineWidth(1);
+        // A line has no events of its own: the mouse belongs to its container.
+        line->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return line;
+    }
+    }
+    return nullptr;
+}
+
+bool takesFocus(Kind kind)
+{
+    return kind == Kind::Panel || kind == Kind::TextBox || kind == Kind::MultiLineTextBox || kind == Kind::Button;
+}
+
+QRect geometryOf(const ControlSpec& spec)
+{
+    // A line of no height is still drawn one pixel thick.
+    const int height = spec.kind == Kind::Line ? std::max(1, px(spec.height)) : px(spec.height);
+    return QRect(px(spec.left), px(spec.top), px(spec.width), height);
+}
+
+void build(QWidget* parent, std::string_view container, std::span<const ControlSpec> controls,
+           std::map<int, QWidget*>& byTab)
+{
+    std::vector<std::pair<const ControlSpec*, QWidget*>> created;
+    for (const ControlSpec& spec : controls | std::views::reverse) {
+        if (spec.container != container)
+            continue;
+        QWidget* widget = makeWidget(spec, parent);
+        widget->setObjectName(QLatin1StringView(spec.name));
+        widget->setGeometry(geometryOf(spec));
+        widget->setAttribute(Qt::WA_NoMousePropagation);
+        if (spec.options & UpArrow)
+            widget->setCursor(Qt::UpArrowCursor);
+        if (spec.options & Hidden)
+            widget->hide();
+        if (takesFocus(spec.kind) && spec.tab != NoTab)
+            byTab[spec.tab] = widget;
+        created.emplace_back(&spec, widget);
+    }
+    for (auto [spec, widget] : created)
+        build(widget, spec->name, controls, byTab);
+}
+
+} // namespace
+
+void buildControls(QWidget* client, std::span<const ControlSpec> controls)
+{
+    std::map<int, QWidget*> byTab;
+    build(client, "", controls, byTab);
+    QWidget* previous = nullptr;
+    for (auto [tab, widget] : byTab) {
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+    if (!byTab.empty())
+        byTab.begin()->second->setFocus();
+}
+
+void applyWindowDesign(QWidget* window, const WindowSpec& spec)
+{
+    window->setObjectName(QLatin1StringView(spec.name));
+    window->setWindowTitle(spec.caption);
+    window->setWindowIcon(QIcon(QLatin1StringView(spec.icon)));
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+}
+
+QString multiLineText(const QPlainTextEdit* box)
+{
+    // The raw text keeps every character as typed (no-break spaces included);
+    // only the separators between lines are written the platform's way.
+    QString text = box->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1StringView("\r\n"));
+    text.replace(QChar::LineSeparator, QLatin1StringView("\r\n"));
+    return text;
+}
+
+void setMultiLineText(QPlainTextEdit* box, const QString& text)
+{
+    QString lines = text;
+    lines.replace(QLatin1StringView("\r\n"), QLatin1StringView("\n"));
+    box->setPlainText(lines);
+}
+
+QPixmap picture(const QString& resource)
+{
+    QSvgRenderer renderer(resource);
+    const QSize size = renderer.defaultSize();
+    const qreal ratio = qApp->devicePixelRatio();
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    return pixmap;
+}
+
+} // namespace design

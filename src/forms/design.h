@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+#include <span>
+
+class QPlainTextEdit;
+class QWidget;
+
+// A window's design as data: each control with its container, place and size
+// in twips, tab index and caption, in the design's front-to-back order.
+namespace design {
+
+// Design units are twips; fifteen make one logical pixel.
+constexpr int px(int twips)
+{
+    return twips / 15;
+}
+
+enum class Kind { Panel, TextBox, MultiLineTextBox, Label, Image, Button, Frame, Line };
+
+// Settings a row may add to the kind's defaults.
+enum Option : unsigned {
+    None = 0,
+    Hidden = 1 << 0,
+    Transparent = 1 << 1,
+    Centred = 1 << 2,
+    UpArrow = 1 << 3,
+};
+
+inline constexpr int NoTab = -1;
+
+struct ControlSpec {
+    const char* name;
+    Kind kind;
+    const char* container; // the window's client area when empty
+    int left, top, width, height;
+    int tab;
+    QString text; // caption, initial text, or the picture's resource path
+    unsigned options = None;
+};
+
+struct WindowSpec {
+    const char* name;
+    QString caption;
+    int left, top, width, height; // the client area on the screen
+    const char* icon;
+};
+
+// Creates the controls inside the client area: later siblings in front, so
+// each container's rows are created back to front. Sets the tab order and
+// puts the focus on the focusable control with the lowest tab index.
+void buildControls(QWidget* client, std::span<const ControlSpec> controls);
+
+// The window's caption, icon, name and fixed dialog frame: no resizing, no
+// minimize or maximize button.
+void applyWindowDesign(QWidget* window, const WindowSpec& spec);
+
+// The multi-line box's text with carriage return and line feed between lines,
+// whatever the widget keeps inside.
+QString multiLineText(const QPlainTextEdit* box);
+void setMultiLineText(QPlainTextEdit* box, const QString& text);
+
+// The picture at its natural size, drawn sharp for the screen's pixel ratio.
+QPixmap picture(const QString& resource);
+
+} // namespace design

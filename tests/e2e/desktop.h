@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QProcess>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <QTest>
+
+// The real program on the test's X display, seen and driven through the
+// window manager as a user would.
+namespace desktop {
+
+// Runs a helper program to its end and returns what it printed.
+inline QString run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(20000))
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+inline QString xdotool(const QStringList& arguments)
+{
+    return run(QStringLiteral("xdotool"), arguments);
+}
+
+// The visible window with exactly this title, or an empty string.
+inline QString findWindow(const QString& title)
+{
+    const QStringList ids =
+        xdotool({"search", "--onlyvisible", "--name", QLatin1Char('^') + title + QLatin1Char('$')}).split('\n');
+    return ids.value(0);
+}
+
+// The window's inner area (without the frame) on the screen.
+inline QRect windowGeometry(const QString& id)
+{
+    const QString info = run(QStringLiteral("xwininfo"), {"-id", id});
+    auto field = [&](const char* label) {
+        const qsizetype at = info.indexOf(QLatin1StringView(label));
+        return at < 0 ? -1 : info.mid(at + qstrlen(label)).section('\n', 0, 0).trimmed().toInt();
+    };
+    return QRect(field("Absolute upper-left X:"), field("Absolute upper-left Y:"), field("Width:"), field("Height:"));
+}
+
+// The program, started as a user starts it; stopped when this goes away.
+class Program {
+public:
+    explicit Program(const QString& path = QStringLiteral(KESTRINE_EXECUTABLE), const QStringList& env = {})
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const QString& each : env)
+            environment.insert(each.section('=', 0, 0), each.section('=', 1));
+        process_.setProcessEnvironment(environment);
+        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process_.start(path, {});
+    }
+    ~Program()
+    {
+        if (process_.state() != QProcess::NotRunning) {
+            process_.kill();
+            process_.waitForFinished(5000);
+        }
+    }
+    QProcess& process() { return process_; }
+
+private:
+    QProcess process_;
+};
+
+} // namespace desktop

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Runs a command on a private X server with a real window manager, so that
+# windows are managed, focused and decorated as on a user's desktop.
+set -euo pipefail
+
+tmp=$(mktemp -d)
+cleanup() {
+    kill "${wm_pid:-}" "${x_pid:-}" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+mkfifo "$tmp/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
+x_pid=$!
+read -r display <"$tmp/display"
+export DISPLAY=":$display"
+
+openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
+wm_pid=$!
+# The window manager is ready once it has claimed the screen.
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
+
+export QT_QPA_PLATFORM=xcb
+export XDG_RUNTIME_DIR="$tmp/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+"$@"

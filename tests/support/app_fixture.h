@@ -1,0 +1,42 @@
+#pragma once
+
+#include "app/dispatch.h"
+#include "app/qt_toolkit.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+// The real toolkit and dispatcher, as the program wires them at start.
+struct RunningProgram {
+    QtToolkit toolkit;
+    Dispatcher dispatcher{toolkit, dispatchTable()};
+
+    RunningProgram() { toolkit.setDispatcher(&dispatcher); }
+
+    QWidget* show(WindowId id)
+    {
+        toolkit.showWindow(id);
+        return toolkit.window(id);
+    }
+
+    template <typename T = QWidget> T* control(WindowId id, const char* name) const
+    {
+        QWidget* window = toolkit.window(id);
+        return window ? window->findChild<T*>(QLatin1StringView(name)) : nullptr;
+    }
+};
+
+// Runs `answer` on the next modal widget once it is open; the action that
+// opens it runs after this call.
+inline void whenModalOpens(std::function<void(QWidget*)> answer)
+{
+    QTimer::singleShot(0, [answer] {
+        QWidget* modal = nullptr;
+        QTRY_VERIFY_WITH_TIMEOUT((modal = QApplication::activeModalWidget()) != nullptr, 5000);
+        answer(modal);
+    });
+}
