@@ -1,0 +1,67 @@
+#include "stoplight/routines.h"
+
+#include "app/identity.h"
+#include "stoplight/messages.h"
+#include "stoplight/platform.h"
+#include "stoplight/report.h"
+
+#include <QByteArray>
+#include <string>
+
+namespace stoplight {
+
+static_assert(style::critical == MessageStyle::Critical);
+static_assert(style::exclamation == MessageStyle::Exclamation);
+
+namespace {
+
+QString fromLocal8Bit(std::string_view text)
+{
+    return QString::fromLocal8Bit(text.data(), qsizetype(text.size()));
+}
+
+} // namespace
+
+void reportUnbound(Toolkit& ui, const Declaration& declaration)
+{
+    ui.messageBox(fromLocal8Bit(unboundMessage(declaration)), MessageStyle::Critical, identity::applicationTitle);
+}
+
+void showShellOutcome(Toolkit& ui, const Outcome& outcome, std::string_view address)
+{
+    if (outcome.unbound) {
+        reportUnbound(ui, *outcome.unbound);
+        return;
+    }
+    if (const std::optional<Message> message = shellResultMessage(outcome.result, address))
+        ui.messageBox(fromLocal8Bit(message->text), message->style);
+}
+
+void OpenUrl(Toolkit& ui, const QString& address)
+{
+    const QByteArray local = address.toLocal8Bit();
+    const std::string handed(local.constData(), std::size_t(local.size()));
+    showShellOutcome(ui, shellOpen(handed), handed);
+}
+
+void StayOnTop(Toolkit& ui, WindowId window)
+{
+#ifdef _WIN32
+    if (const Outcome outcome = placeTopmost(ui.nativeHandle(window)); outcome.unbound)
+        reportUnbound(ui, *outcome.unbound);
+#else
+    ui.setStaysOnTop(window, true);
+#endif
+}
+
+void ReleaseStayOnTop(Toolkit& ui, WindowId window)
+{
+#ifdef _WIN32
+    if (const Outcome outcome = releaseTopmost(ui.nativeHandle(window)); outcome.unbound)
+        reportUnbound(ui, *outcome.unbound);
+#else
+    ui.setStaysOnTop(window, false);
+#endif
+}
+
+} // namespace stoplight
