@@ -2,6 +2,8 @@
 
 #include "app/identity.h"
 #include "forms/Form1/form1_window.h"
+#include "forms/Form2/form2_window.h"
+#include "forms/aboutmeta/aboutmeta_window.h"
 #include "forms/common_dialog.h"
 #include "forms/design.h"
 
@@ -15,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QWindow>
+#include <utility>
 
 namespace {
 
@@ -70,8 +73,9 @@ QWidget* QtToolkit::create(WindowId id)
     case WindowId::Form1:
         return new Form1Window;
     case WindowId::Form2:
+        return new Form2Window;
     case WindowId::aboutmeta:
-        break;
+        return new AboutmetaWindow;
     }
     return nullptr;
 }
@@ -98,11 +102,23 @@ void QtToolkit::wire(WindowId id, QWidget* window)
 
 bool QtToolkit::dispatch(WindowId window, std::string_view control, Event event, const MouseMoveArgs& args)
 {
-    return dispatcher_ && dispatcher_->dispatch(window, control, event, args);
+    const bool handled = dispatcher_ && dispatcher_->dispatch(window, control, event, args);
+    applyDeferredText();
+    return handled;
+}
+
+void QtToolkit::applyDeferredText()
+{
+    if (!deferredBox_)
+        return;
+    QPlainTextEdit* box = deferredBox_;
+    deferredBox_ = nullptr;
+    design::setMultiLineText(box, std::exchange(deferredText_, QString()));
 }
 
 bool QtToolkit::eventFilter(QObject* watched, QEvent* event)
 {
+    applyDeferredText();
     const QEvent::Type type = event->type();
     if (type != QEvent::MouseMove && type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease)
         return false;
@@ -150,7 +166,7 @@ QString QtToolkit::text(Control box) const
     if (auto* line = qobject_cast<QLineEdit*>(widget))
         return line->text();
     if (auto* lines = qobject_cast<QPlainTextEdit*>(widget))
-        return design::multiLineText(lines);
+        return lines == deferredBox_ ? deferredText_ : design::multiLineText(lines);
     return {};
 }
 
@@ -159,8 +175,12 @@ void QtToolkit::setText(Control box, const QString& text)
     QWidget* widget = control(box);
     if (auto* line = qobject_cast<QLineEdit*>(widget))
         line->setText(text);
-    else if (auto* lines = qobject_cast<QPlainTextEdit*>(widget))
-        design::setMultiLineText(lines, text);
+    else if (auto* lines = qobject_cast<QPlainTextEdit*>(widget)) {
+        if (deferredBox_ != lines)
+            applyDeferredText();
+        deferredBox_ = lines;
+        deferredText_ = text;
+    }
 }
 
 void QtToolkit::setVisible(Control picture, bool visible)
@@ -181,6 +201,7 @@ void QtToolkit::setTextColor(Control label, QRgb colour)
 
 void QtToolkit::showWindow(WindowId id)
 {
+    applyDeferredText();
     QWidget* shown = window(id);
     if (!shown) {
         shown = create(id);
@@ -196,12 +217,14 @@ void QtToolkit::showWindow(WindowId id)
 
 void QtToolkit::closeWindow(WindowId id)
 {
+    applyDeferredText();
     if (QWidget* shown = window(id))
         shown->close();
 }
 
 void QtToolkit::endProgram()
 {
+    applyDeferredText();
     if (dispatcher_)
         dispatcher_->stop();
     for (const QPointer<QWidget>& window : windows_) {
@@ -229,6 +252,7 @@ std::uintptr_t QtToolkit::nativeHandle(WindowId id) const
 
 int QtToolkit::messageBox(const QString& text, int style, const QString& title)
 {
+    applyDeferredText();
     QString shown = text;
     shown.replace(u'\r', u'\n');
     QMessageBox box(iconFor(style), title.isEmpty() ? identity::applicationTitle : title, shown, QMessageBox::NoButton,
@@ -258,11 +282,13 @@ void QtToolkit::setSaveDialogFilter(const QString& filter)
 
 QString QtToolkit::showSaveDialog()
 {
+    applyDeferredText();
     auto* main = qobject_cast<Form1Window*>(window(WindowId::Form1));
     return main ? main->saveDialog().showSave() : QString();
 }
 
 void QtToolkit::processEvents()
 {
+    applyDeferredText();
     QCoreApplication::processEvents();
 }

@@ -4,6 +4,7 @@
 #include "app/toolkit.h"
 
 #include <QObject>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QWidget>
 #include <array>
@@ -45,8 +46,14 @@ private:
     void wire(WindowId id, QWidget* window);
     QWidget* control(Control control) const;
     bool dispatch(WindowId window, std::string_view control, Event event, const MouseMoveArgs& args = {});
+    void applyDeferredText();
 
     std::array<QPointer<QWidget>, 3> windows_;
     Dispatcher* dispatcher_ = nullptr;
     QPointer<QWidget> pressed_;
+    // The multi-line box's latest text, given to the widget before it handles
+    // any event, so that a command writing the box several times in a row
+    // has it laid out once.
+    QPointer<QPlainTextEdit> deferredBox_;
+    QString deferredText_;
 };

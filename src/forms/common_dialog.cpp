@@ -45,6 +45,7 @@ QString CommonDialog::showSave()
     const QStringList chosen = dialog_->selectedFiles();
     if (chosen.isEmpty() || QFileInfo(chosen.first()).fileName().isEmpty())
         return {};
-    fileName_ = chosen.first();
+    // The path as the system writes it, for the messages that name it.
+    fileName_ = QDir::toNativeSeparators(chosen.first());
     return fileName_;
 }

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -15,11 +16,28 @@
 #include <limits>
 #include <map>
 #include <ranges>
+#include <string_view>
 #include <vector>
 
 namespace design {
 
 namespace {
+
+// A push button that Enter and Return press as well as Space, as they do a
+// focused button in a dialog, without being any window's default button.
+class DesignButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+            animateClick();
+        else
+            QPushButton::keyPressEvent(event);
+    }
+};
 
 QLabel* makeLabel(const ControlSpec& spec, QWidget* parent)
 {
@@ -65,7 +83,7 @@ QWidget* makeWidget(const ControlSpec& spec, QWidget* parent)
         return image;
     }
     case Kind::Button: {
-        auto* button = new QPushButton(spec.text, parent);
+        auto* button = new DesignButton(spec.text, parent);
         button->setAutoDefault(false);
         button->setFocusPolicy(Qt::StrongFocus);
         return button;
@@ -119,12 +137,32 @@ void build(QWidget* parent, std::string_view container, std::span<const ControlS
         build(widget, spec->name, controls, byTab);
 }
 
+QString accessibleName(const QString& caption)
+{
+    qsizetype end = caption.size();
+    while (end > 0 && (caption[end - 1].isSpace() || caption[end - 1] == u':'))
+        --end;
+    return caption.left(end);
+}
+
+void nameByLabels(QWidget* client, std::span<const ControlSpec> controls, std::span<const NamedBy> names)
+{
+    for (const NamedBy& name : names) {
+        const auto label = std::ranges::find_if(
+            controls, [&](const ControlSpec& spec) { return std::string_view(spec.name) == name.label; });
+        auto* control = client->findChild<QWidget*>(QLatin1StringView(name.control));
+        if (label != controls.end() && control)
+            control->setAccessibleName(accessibleName(label->text));
+    }
+}
+
 } // namespace
 
-void buildControls(QWidget* client, std::span<const ControlSpec> controls)
+void buildControls(QWidget* client, std::span<const ControlSpec> controls, std::span<const NamedBy> names)
 {
     std::map<int, QWidget*> byTab;
     build(client, "", controls, byTab);
+    nameByLabels(client, controls, names);
     QWidget* previous = nullptr;
     for (auto [tab, widget] : byTab) {
         if (previous)
@@ -143,6 +181,12 @@ void applyWindowDesign(QWidget* window, const WindowSpec& spec)
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint);
     window->setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void placeClientArea(QWidget* window, const WindowSpec& spec)
+{
+    window->setFixedSize(px(spec.width), px(spec.height));
+    window->setGeometry(px(spec.left), px(spec.top), px(spec.width), px(spec.height));
 }
 
 QString multiLineText(const QPlainTextEdit* box)

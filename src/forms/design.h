@@ -47,14 +47,27 @@ struct WindowSpec {
     const char* icon;
 };
 
+// A control that a label of the same window names for assistive technology:
+// the label's caption, without a closing colon or blanks, becomes the
+// control's accessible name.
+struct NamedBy {
+    const char* control;
+    const char* label;
+};
+
 // Creates the controls inside the client area: later siblings in front, so
-// each container's rows are created back to front. Sets the tab order and
-// puts the focus on the focusable control with the lowest tab index.
-void buildControls(QWidget* client, std::span<const ControlSpec> controls);
+// each container's rows are created back to front. Sets the tab order, names
+// the controls after their labels, and puts the focus on the focusable
+// control with the lowest tab index.
+void buildControls(QWidget* client, std::span<const ControlSpec> controls, std::span<const NamedBy> names = {});
 
 // The window's caption, icon, name and fixed dialog frame: no resizing, no
 // minimize or maximize button.
 void applyWindowDesign(QWidget* window, const WindowSpec& spec);
+
+// A window whose whole client area is the design's: its fixed size, at its
+// designed place on the screen.
+void placeClientArea(QWidget* window, const WindowSpec& spec);
 
 // The multi-line box's text with carriage return and line feed between lines,
 // whatever the widget keeps inside.

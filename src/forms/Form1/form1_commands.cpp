@@ -1,16 +1,40 @@
 #include "forms/Form1/form1_commands.h"
 
 #include "compose/composer.h"
+#include "compose/export.h"
 #include "forms/Form1/form1_design.h"
+#include "stoplight/routines.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace Form1 {
 
 namespace {
 
+#ifdef Q_OS_WIN
+constexpr QLatin1StringView executableSuffix(".exe");
+#else
+constexpr QLatin1StringView executableSuffix("");
+#endif
+
 constexpr Control Text1{WindowId::Form1, "Text1"};
 constexpr Control Text2{WindowId::Form1, "Text2"};
 constexpr Control Text3{WindowId::Form1, "Text3"};
 constexpr Control Text4{WindowId::Form1, "Text4"};
+constexpr Control Image1{WindowId::Form1, "Image1"};
+constexpr Control Image2{WindowId::Form1, "Image2"};
+constexpr Control Image3{WindowId::Form1, "Image3"};
+constexpr Control Image4{WindowId::Form1, "Image4"};
+
+// Set while a save lets the waiting events be handled before its file is put
+// in place.
+bool saving = false;
 
 QString missingFieldMessage(compose::Field field)
 {
@@ -40,6 +64,95 @@ void mnuBuild_Click(Toolkit& ui)
     ui.setText(Text4, compose::titleElement(title));
     ui.setText(Text4, ui.text(Text4) + compose::descriptionElement(description));
     ui.setText(Text4, ui.text(Text4) + compose::keywordsElement(keywords));
+}
+
+void mnuSave_Click(Toolkit& ui)
+{
+    // A Save chosen while another one is finishing is not started: its dialog
+    // would open over a file that is not yet in place.
+    if (saving)
+        return;
+    if (ui.text(Text4).isEmpty()) {
+        ui.setVisible(Image3, true);
+        ui.setVisible(Image4, false);
+        ui.messageBox(Form1Design::nothingToSaveMessage, MessageStyle::Critical, Form1Design::errorTitle);
+        ui.setVisible(Image3, false);
+        ui.setVisible(Image4, true);
+        return;
+    }
+    ui.setSaveDialogFilter(Form1Design::saveFileTypes);
+    const QString path = ui.showSaveDialog();
+    if (path.isEmpty())
+        return;
+
+    saving = true;
+    const compose::ExportResult result = compose::exportText(path, ui.text(Text4), [&ui] { ui.processEvents(); });
+    saving = false;
+    if (!result.saved)
+        ui.messageBox(Form1Design::saveFailedMessage(path, result.reason), MessageStyle::Critical,
+                      Form1Design::errorTitle);
+}
+
+void mnuClear_Click(Toolkit& ui)
+{
+    ui.setText(Text1, QString());
+    ui.setText(Text2, QString());
+    ui.setText(Text3, QString());
+    ui.setText(Text4, Form1Design::clearedOutputText());
+}
+
+void mnuExit_Click(Toolkit& ui)
+{
+    if (ui.messageBox(Form1Design::exitQuestion, MessageStyle::YesNo, Form1Design::exitTitle) == MessageAnswer::Yes)
+        ui.endProgram();
+}
+
+void mnuHowTo_Click(Toolkit& ui)
+{
+    ui.messageBox(Form1Design::howToText(), MessageStyle::Ok);
+}
+
+void mnuWebMasters_Click(Toolkit& ui)
+{
+    ui.showWindow(WindowId::Form2);
+}
+
+QString companionProgramPath(const QString& programFolder)
+{
+    return QDir::toNativeSeparators(programFolder + u'/' + Form1Design::companionProgram + executableSuffix);
+}
+
+void mnuSearchEngine_Click(Toolkit&)
+{
+    // Whether it starts or not, nothing is shown and the window is unchanged.
+    QProcess companion;
+    companion.setProgram(companionProgramPath(QCoreApplication::applicationDirPath()));
+#ifdef Q_OS_WIN
+    companion.setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments* arguments) {
+        arguments->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
+        arguments->startupInfo->wShowWindow = SW_SHOWMINIMIZED;
+    });
+#endif
+    companion.startDetached();
+}
+
+void mnuAbout_Click(Toolkit& ui)
+{
+    ui.showWindow(WindowId::aboutmeta);
+}
+
+void Image2_Click(Toolkit& ui)
+{
+    ui.setVisible(Image2, false);
+    ui.setVisible(Image1, true);
+    stoplight::StayOnTop(ui, WindowId::Form1);
+}
+
+void Image1_Click(Toolkit& ui)
+{
+    ui.setVisible(Image1, false);
+    ui.setVisible(Image2, true);
+    stoplight::ReleaseStayOnTop(ui, WindowId::Form1);
 }
 
 } // namespace Form1

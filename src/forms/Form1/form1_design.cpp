@@ -48,6 +48,20 @@ std::span<const ControlSpec> controls()
     return rows;
 }
 
+std::span<const NamedBy> namedBy()
+{
+    // clang-format off
+    static const std::array rows{
+        //      control  label
+        NamedBy{"Text1", "Label1"},
+        NamedBy{"Text2", "Label2"},
+        NamedBy{"Text3", "Label3"},
+        NamedBy{"Text4", "Label4"},
+    };
+    // clang-format on
+    return rows;
+}
+
 std::span<const MenuSpec> menus()
 {
     // clang-format off

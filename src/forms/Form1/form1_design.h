@@ -11,6 +11,8 @@ namespace Form1Design {
 
 const design::WindowSpec& window();
 std::span<const design::ControlSpec> controls();
+// Which label above each box names it for a screen reader.
+std::span<const design::NamedBy> namedBy();
 
 struct MenuSpec {
     const char* name;

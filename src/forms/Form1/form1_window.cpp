@@ -17,7 +17,7 @@ Form1Window::Form1Window()
     auto* client = new QWidget(this);
     client->setFixedSize(design::px(spec.width), design::px(spec.height));
     setCentralWidget(client);
-    design::buildControls(client, Form1Design::controls());
+    design::buildControls(client, Form1Design::controls(), Form1Design::namedBy());
     buildMenus();
 
     const Form1Design::SaveDialogSpec& dialog = Form1Design::saveDialog();

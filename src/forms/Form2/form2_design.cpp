@@ -1,0 +1,41 @@
+#include "forms/Form2/form2_design.h"
+
+#include <array>
+
+namespace Form2Design {
+
+using namespace design;
+using enum Kind;
+
+const WindowSpec& window()
+{
+    static const WindowSpec spec{
+        "Form2", QStringLiteral("Web Master Resources"), 2130, 3255, 4335, 2895, ":/assets/globe.svg"};
+    return spec;
+}
+
+std::span<const ControlSpec> controls()
+{
+    // The blanks fill a label's first line, so that what follows them starts
+    // on the next one.
+    // clang-format off
+    static const std::array rows{
+        //          name        kind    container left   top  width height tab  text
+        ControlSpec{"Command1", Button, "",        1680, 2400,  735,  375,  3, QStringLiteral("OK")},
+        ControlSpec{"Label3",   Label,  "",         120, 1800, 4095,  495,  2,
+                    QString(131, u' ') + partnerHost, Transparent | UpArrow},
+        ControlSpec{"Label2",   Label,  "",         120, 1800, 4095,  495,  1,
+                    QStringLiteral("Check them out by clicking on there logo above, or pointing your browser to")},
+        ControlSpec{"Label1",   Label,  "",         120,  600, 4095,  975,  0,
+                    QStringLiteral("Attention Web Masters!") + QString(48, u' ') +
+                    QStringLiteral("Hollisway is a resource for webmasters, providing gobs and gobs of info for "
+                                   "anyone looking into sponsors, promotion, hosting, discussion, or just about "
+                                   "anything else a webmaster might be looking for.") + QString(130, u' ')},
+        ControlSpec{"Image1",   Image,  "",         120,  120, 4140,  420, NoTab,
+                    QStringLiteral(":/assets/partner-banner.svg"), UpArrow},
+    };
+    // clang-format on
+    return rows;
+}
+
+} // namespace Form2Design

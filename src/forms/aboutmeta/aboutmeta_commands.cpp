@@ -1,0 +1,118 @@
+#include "forms/aboutmeta/aboutmeta_commands.h"
+
+#include "forms/aboutmeta/aboutmeta_design.h"
+#include "stoplight/routines.h"
+
+namespace aboutmeta {
+
+namespace {
+
+using aboutmetaDesign::highlightBlue;
+using aboutmetaDesign::plainBlack;
+
+// All three links, always in this order, whether or not a colour changes.
+void colourLinks(Toolkit& ui, QRgb label4, QRgb label5, QRgb label7)
+{
+    ui.setTextColor({WindowId::aboutmeta, "Label4"}, label4);
+    ui.setTextColor({WindowId::aboutmeta, "Label5"}, label5);
+    ui.setTextColor({WindowId::aboutmeta, "Label7"}, label7);
+}
+
+void resetLinks(Toolkit& ui)
+{
+    colourLinks(ui, plainBlack, plainBlack, plainBlack);
+}
+
+} // namespace
+
+void Command1_Click(Toolkit& ui)
+{
+    ui.closeWindow(WindowId::aboutmeta);
+}
+
+void Image1_Click(Toolkit& ui)
+{
+    stoplight::OpenUrl(ui, aboutmetaDesign::homePageAddress);
+}
+
+void Label4_Click(Toolkit& ui)
+{
+    ui.showWindow(WindowId::Form2);
+}
+
+void Label5_Click(Toolkit& ui)
+{
+    stoplight::OpenUrl(ui, aboutmetaDesign::secondHomePageAddress);
+}
+
+void Label7_Click(Toolkit& ui)
+{
+    stoplight::OpenUrl(ui, aboutmetaDesign::downloadSiteAddress);
+}
+
+void Label4_MouseMove(Toolkit& ui, int, int, float, float)
+{
+    colourLinks(ui, highlightBlue, plainBlack, plainBlack);
+}
+
+void Label5_MouseMove(Toolkit& ui, int, int, float, float)
+{
+    colourLinks(ui, plainBlack, highlightBlue, plainBlack);
+}
+
+void Label7_MouseMove(Toolkit& ui, int, int, float, float)
+{
+    colourLinks(ui, plainBlack, plainBlack, highlightBlue);
+}
+
+void Form_MouseMove(Toolkit& ui, int, int, float, float)
+{
+    resetLinks(ui);
+}
+
+void Command1_MouseMove(Toolkit& ui, int, int, float, float)
+{
+    resetLinks(ui);
+}
+
+void Frame1_MouseMove(Toolkit& ui, int, int, float, float)
+{
+    resetLinks(ui);
+}
+
+void Image1_MouseMove(Toolkit& ui, int, int, float, float)
+{
+    resetLinks(ui);
+}
+
+void Label1_MouseMove(Toolkit& ui, int, int, float, float)
+{
+    resetLinks(ui);
+}
+
+void Label2_MouseMove(Toolkit& ui, int, int, float, float)
+{
+    resetLinks(ui);
+}
+
+void Label3_MouseMove(Toolkit& ui, int, int, float, float)
+{
+    resetLinks(ui);
+}
+
+void Label6_MouseMove(Toolkit& ui, int, int, float, float)
+{
+    resetLinks(ui);
+}
+
+void Label8_MouseMove(Toolkit& ui, int, int, float, float)
+{
+    resetLinks(ui);
+}
+
+void Label9_MouseMove(Toolkit& ui, int, int, float, float)
+{
+    resetLinks(ui);
+}
+
+} // namespace aboutmeta
