@@ -1,0 +1,249 @@
+// Measures the program's own work against the least the toolkit needs for the
+// same result, side by side in one run, and prints each as a ratio.
+
+#include "app/program.h"
+#include "compose/export.h"
+#include "forms/Form1/form1_commands.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+constexpr int rounds = 7;
+
+// Median time of `rounds` runs of `work`, each after `prepare`, in milliseconds.
+double median(const std::function<void()>& prepare, const std::function<void()>& work)
+{
+    std::vector<double> times;
+    for (int i = 0; i < rounds; ++i) {
+        prepare();
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::ranges::sort(times);
+    return times[times.size() / 2];
+}
+
+QString words(qsizetype size)
+{
+    const QString word = QStringLiteral("lorem ipsum dolor sit amet ");
+    QString text;
+    text.reserve(size);
+    while (text.size() < size)
+        text += word;
+    text.truncate(size);
+    return text;
+}
+
+// The output box the program shows after its layout and painting are done.
+void settle(QWidget* window)
+{
+    window->repaint();
+    QCoreApplication::processEvents();
+}
+
+void benchBuild(QtToolkit& toolkit)
+{
+    QWidget* window = toolkit.window(WindowId::Form1);
+    auto* output = window->findChild<QPlainTextEdit*>(QStringLiteral("Text4"));
+
+    // An identical box in an identical window, given the final block at once.
+    QWidget floorWindow;
+    floorWindow.resize(window->size());
+    auto* floorBox = new QPlainTextEdit(&floorWindow);
+    floorBox->setGeometry(output->mapTo(window, QPoint(0, 0)).x(), output->mapTo(window, QPoint(0, 0)).y(),
+                          output->width(), output->height());
+    floorBox->setHorizontalScrollBarPolicy(output->horizontalScrollBarPolicy());
+    floorBox->setVerticalScrollBarPolicy(output->verticalScrollBarPolicy());
+    floorBox->setLineWrapMode(output->lineWrapMode());
+    floorWindow.show();
+
+    std::printf("Build, against one setPlainText of the final block (median of %d):\n", rounds);
+    std::printf("  %-8s %12s %12s %8s %14s\n", "field", "Build ms", "floor ms", "ratio", "Build ms/MB");
+    for (const qsizetype size : {qsizetype(1) << 10, qsizetype(100) << 10, qsizetype(1) << 20}) {
+        const QString text = words(size);
+        for (const char* box : {"Text1", "Text2", "Text3"})
+            toolkit.setText({WindowId::Form1, box}, text);
+        Form1::mnuBuild_Click(toolkit);
+        const QString block = toolkit.text({WindowId::Form1, "Text4"});
+
+        auto reset = [&] {
+            toolkit.setText({WindowId::Form1, "Text4"}, QStringLiteral("x"));
+            floorBox->setPlainText(QStringLiteral("x"));
+            settle(window);
+            settle(&floorWindow);
+        };
+        const double build = median(reset, [&] {
+            Form1::mnuBuild_Click(toolkit);
+            settle(window);
+        });
+        const double floor = median(reset, [&] {
+            floorBox->setPlainText(block);
+            settle(&floorWindow);
+        });
+        std::printf("  %-8s %12.2f %12.2f %8.2f %14.1f\n",
+                    size >= (1 << 20) ? "1 MB" : (size >= (100 << 10) ? "100 KB" : "1 KB"), build, floor, build / floor,
+                    build / (3.0 * size / (1 << 20)));
+    }
+}
+
+void benchSave(QtToolkit& toolkit)
+{
+    QTemporaryDir folder;
+    const QString text = words(3 << 20);
+    toolkit.setText({WindowId::Form1, "Text4"}, text);
+    const QString path = folder.filePath(QStringLiteral("tags.txt"));
+    const QByteArray bytes = toolkit.text({WindowId::Form1, "Text4"}).toLocal8Bit() + "\r\n";
+
+    auto clear = [&] { QFile::remove(path); };
+    const double save = median(clear, [&] {
+        if (!compose::exportText(path, toolkit.text({WindowId::Form1, "Text4"})).saved)
+            std::printf("  export failed\n");
+    });
+    // The same bytes written once and renamed into place, without and with
+    // the flush to disk that the export does before the rename.
+    auto plainSave = [&](bool flush) {
+        const QString temporary = path + QStringLiteral(".new");
+        QFile file(temporary);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
+            (flush && ::fsync(file.handle()) != 0))
+            std::printf("  plain write failed\n");
+        file.close();
+        std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData());
+    };
+    const double plain = median(clear, [&] { plainSave(false); });
+    const double flushed = median(clear, [&] { plainSave(true); });
+    // Of which reading the box and encoding its text, which the plain write is spared.
+    const double reading =
+        median([] {},
+               [&] {
+                   if (toolkit.text({WindowId::Form1, "Text4"}).toLocal8Bit().size() != bytes.size() - 2)
+                       std::printf("  text read back differs\n");
+               });
+    std::printf("Save of a 3 MB output box, against one plain write and rename (median of %d):\n", rounds);
+    std::printf("  export %.2f ms, plain %.2f ms, ratio %.2f (reading and encoding the box alone: %.2f ms)\n", save,
+                plain, save / plain, reading);
+    std::printf("  against a plain write flushed to disk before the rename: %.2f ms, ratio %.2f\n", flushed,
+                save / flushed);
+}
+
+// Reports once the watched window's first paint is over.
+class PaintWatch : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !reported_) {
+            reported_ = true;
+            QMetaObject::invokeMethod(
+                qApp,
+                [] {
+                    // The high-water mark of this process's own memory (the
+                    // maximum kept by getrusage outlives exec, and with it the
+                    // benchmark's own use).
+                    QFile status(QStringLiteral("/proc/self/status"));
+                    status.open(QIODevice::ReadOnly);
+                    const QByteArray text = status.readAll();
+                    const qsizetype at = text.indexOf("VmHWM:");
+                    std::printf("%s\n",
+                                text.mid(at + 6, text.indexOf('\n', at) - at - 6).trimmed().split(' ')[0].constData());
+                    std::fflush(stdout);
+                    QCoreApplication::quit();
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    bool reported_ = false;
+};
+
+// One start, in a process of its own: the program's main window, or a bare
+// main window of the same size with the same two menus. Prints the peak
+// resident memory in KiB once the window has been painted, and ends.
+int startOnce(int argc, char* argv[], bool program)
+{
+    QApplication app(argc, argv);
+    std::unique_ptr<Program> kestrine;
+    std::unique_ptr<QMainWindow> bare;
+    QWidget* window = nullptr;
+    if (program) {
+        applyIdentity();
+        kestrine = std::make_unique<Program>();
+        kestrine->toolkit.showWindow(WindowId::Form1);
+        window = kestrine->toolkit.window(WindowId::Form1);
+    } else {
+        bare = std::make_unique<QMainWindow>();
+        bare->menuBar()->addMenu(QStringLiteral("&File"));
+        bare->menuBar()->addMenu(QStringLiteral("&Help"));
+        bare->setFixedSize(362, 299 + bare->menuBar()->sizeHint().height());
+        bare->show();
+        window = bare.get();
+    }
+    PaintWatch watch;
+    window->installEventFilter(&watch);
+    return app.exec();
+}
+
+void benchStartup(const QString& self)
+{
+    std::vector<double> times[2], memory[2];
+    for (int i = 0; i < rounds; ++i) {
+        for (int program = 0; program < 2; ++program) {
+            QProcess child;
+            QElapsedTimer timer;
+            timer.start();
+            child.start(self,
+                        {QStringLiteral("--start"), program ? QStringLiteral("kestrine") : QStringLiteral("bare")});
+            while (!child.canReadLine() && child.waitForReadyRead(30000)) {
+            }
+            times[program].push_back(timer.nsecsElapsed() / 1e6);
+            memory[program].push_back(child.readLine().trimmed().toDouble() / 1024);
+            child.waitForFinished(30000);
+        }
+    }
+    auto middle = [](std::vector<double> values) {
+        std::ranges::sort(values);
+        return values[values.size() / 2];
+    };
+    std::printf("Start-up to the main window painted, against a bare main window (median of %d):\n", rounds);
+    std::printf("  time   %.1f ms against %.1f ms, ratio %.2f\n", middle(times[1]), middle(times[0]),
+                middle(times[1]) / middle(times[0]));
+    std::printf("  memory %.1f MiB against %.1f MiB peak resident, ratio %.2f\n", middle(memory[1]), middle(memory[0]),
+                middle(memory[1]) / middle(memory[0]));
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc == 3 && std::strcmp(argv[1], "--start") == 0)
+        return startOnce(argc, argv, std::strcmp(argv[2], "kestrine") == 0);
+
+    QApplication app(argc, argv);
+    Program program;
+    program.toolkit.showWindow(WindowId::Form1);
+    QCoreApplication::processEvents();
+
+    benchBuild(program.toolkit);
+    benchSave(program.toolkit);
+    benchStartup(QCoreApplication::applicationFilePath());
+    return 0;
+}
