@@ -1,7 +1,6 @@
 #pragma once
 
-#include "app/dispatch.h"
-#include "app/qt_toolkit.h"
+#include "app/program.h"
 
 #include <QApplication>
 #include <QTest>
@@ -11,12 +10,7 @@
 #include <memory>
 
 // The real toolkit and dispatcher, as the program wires them at start.
-struct RunningProgram {
-    QtToolkit toolkit;
-    Dispatcher dispatcher{toolkit, dispatchTable()};
-
-    RunningProgram() { toolkit.setDispatcher(&dispatcher); }
-
+struct RunningProgram : Program {
     QWidget* show(WindowId id)
     {
         toolkit.showWindow(id);

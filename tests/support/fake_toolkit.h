@@ -13,34 +13,68 @@
 // "setText Form1.Text4 <TITLE>..." or "messageBox 16 Error|Please ...".
 class FakeToolkit : public Toolkit {
 public:
-    static QString key(Control control);
+    static QString name(WindowId window)
+    {
+        return window == WindowId::Form1 ? "Form1" : window == WindowId::Form2 ? "Form2" : "aboutmeta";
+    }
+    static QString key(Control control)
+    {
+        return name(control.window) + u'.' + QString::fromUtf8(control.name.data(), qsizetype(control.name.size()));
+    }
 
-    QString text(Control box) const override;
-    void setText(Control box, const QString& text) override;
-    void setVisible(Control picture, bool visible) override;
-    void setTextColor(Control label, QRgb colour) override;
-    void showWindow(WindowId window) override;
-    void closeWindow(WindowId window) override;
-    void endProgram() override;
-    void setStaysOnTop(WindowId window, bool onTop) override;
-    std::uintptr_t nativeHandle(WindowId window) const override;
-    int messageBox(const QString& text, int style, const QString& title) override;
-    void setSaveDialogFilter(const QString& filter) override;
-    QString showSaveDialog() override;
-    void processEvents() override;
+    QString text(Control box) const override { return texts.value(key(box)); }
+    void setText(Control box, const QString& text) override
+    {
+        texts[key(box)] = text;
+        log << "setText " + key(box) + u' ' + text;
+    }
+    void setVisible(Control picture, bool shown) override
+    {
+        visible[key(picture)] = shown;
+        log << "setVisible " + key(picture) + (shown ? " true" : " false");
+    }
+    void setTextColor(Control label, QRgb colour) override
+    {
+        log << QStringLiteral("setTextColor %1 %2").arg(key(label)).arg(colour & 0xFFFFFF, 6, 16, QLatin1Char('0'));
+    }
+    void showWindow(WindowId window) override { log << "showWindow " + name(window); }
+    void closeWindow(WindowId window) override { log << "closeWindow " + name(window); }
+    void endProgram() override { log << "endProgram"; }
+    void setStaysOnTop(WindowId window, bool onTop) override
+    {
+        log << "setStaysOnTop " + name(window) + (onTop ? " true" : " false");
+    }
+    std::uintptr_t nativeHandle(WindowId) const override { return 0; }
+    int messageBox(const QString& text, int style, const QString& title) override
+    {
+        log << QStringLiteral("messageBox %1 %2|%3").arg(style).arg(title, text);
+        if (whileBoxOpen)
+            whileBoxOpen(text);
+        return boxAnswers.isEmpty() ? MessageAnswer::Ok : boxAnswers.takeFirst();
+    }
+    void setSaveDialogFilter(const QString& filter) override { log << "setSaveDialogFilter " + filter; }
+    QString showSaveDialog() override
+    {
+        log << "showSaveDialog";
+        return dialogAnswers.isEmpty() ? QString() : dialogAnswers.takeFirst();
+    }
+    void processEvents() override
+    {
+        log << "processEvents";
+        if (onProcessEvents)
+            onProcessEvents();
+    }
 
     // State as the handlers left it.
     QHash<QString, QString> texts;
     QHash<QString, bool> visible;
-    QHash<QString, QRgb> colours;
     QStringList log;
 
     // Answers: buttons for the next boxes (OK when none is queued), paths for
     // the next Save dialogs (cancelled when none is queued), and what runs
-    // while the waiting events are handled.
+    // while the waiting events are handled or a box is open.
     QList<int> boxAnswers;
     QStringList dialogAnswers;
     std::function<void()> onProcessEvents;
-    // Called while a box is open, before it is answered.
     std::function<void(const QString& text)> whileBoxOpen;
 };
