@@ -44,24 +44,29 @@ void OpenUrl(Toolkit& ui, const QString& address)
     showShellOutcome(ui, shellOpen(handed), handed);
 }
 
-void StayOnTop(Toolkit& ui, WindowId window)
+namespace {
+
+void placeOnTop(Toolkit& ui, WindowId window, bool onTop)
 {
 #ifdef _WIN32
-    if (const Outcome outcome = placeTopmost(ui.nativeHandle(window)); outcome.unbound)
+    const std::uintptr_t handle = ui.nativeHandle(window);
+    if (const Outcome outcome = onTop ? placeTopmost(handle) : releaseTopmost(handle); outcome.unbound)
         reportUnbound(ui, *outcome.unbound);
 #else
-    ui.setStaysOnTop(window, true);
+    ui.setStaysOnTop(window, onTop);
 #endif
+}
+
+} // namespace
+
+void StayOnTop(Toolkit& ui, WindowId window)
+{
+    placeOnTop(ui, window, true);
 }
 
 void ReleaseStayOnTop(Toolkit& ui, WindowId window)
 {
-#ifdef _WIN32
-    if (const Outcome outcome = releaseTopmost(ui.nativeHandle(window)); outcome.unbound)
-        reportUnbound(ui, *outcome.unbound);
-#else
-    ui.setStaysOnTop(window, false);
-#endif
+    placeOnTop(ui, window, false);
 }
 
 } // namespace stoplight
