@@ -12,11 +12,6 @@ const DispatchEntry* Dispatcher::find(WindowId window, std::string_view control,
     return it == table_.end() ? nullptr : &*it;
 }
 
-bool Dispatcher::handles(WindowId window, std::string_view control, Event event) const
-{
-    return find(window, control, event) != nullptr;
-}
-
 bool Dispatcher::dispatch(WindowId window, std::string_view control, Event event, const MouseMoveArgs& args)
 {
     if (stopped_)

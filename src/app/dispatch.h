@@ -36,7 +36,6 @@ public:
 
     // Returns whether a handler ran.
     bool dispatch(WindowId window, std::string_view control, Event event, const MouseMoveArgs& args = {});
-    bool handles(WindowId window, std::string_view control, Event event) const;
     void stop() { stopped_ = true; }
     bool stopped() const { return stopped_; }
 

@@ -21,10 +21,6 @@ public:
     void setInitialFolder(const QString& folder) { initialFolder_ = folder; }
     void setFileTypes(const QString& fileTypes) { fileTypes_ = fileTypes; }
 
-    QString dialogTitle() const { return title_; }
-    QString fileName() const { return fileName_; }
-    QString fileTypes() const { return fileTypes_; }
-
     // Shows the modal Save dialog; returns the chosen full path, or an empty
     // string when the user cancels.
     QString showSave();
