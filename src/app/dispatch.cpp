@@ -2,26 +2,30 @@
 
 #include <algorithm>
 
-Dispatcher::Dispatcher(Toolkit& toolkit, std::span<const DispatchEntry> table) : toolkit_(toolkit), table_(table) {}
-
-const DispatchEntry* Dispatcher::find(WindowId window, std::string_view control, Event event) const
-{
-    const auto it = std::find_if(table_.begin(), table_.end(), [&](const DispatchEntry& entry) {
-        return entry.window == window && entry.event == event && entry.control == control;
-    });
-    return it == table_.end() ? nullptr : &*it;
-}
-
-bool Dispatcher::dispatch(WindowId window, std::string_view control, Event event, const MouseMoveArgs& args)
+bool Dispatcher::dispatch(Toolkit& toolkit, WindowId window, std::string_view control, Event event,
+                          const MouseMoveArgs& args) const
 {
     if (stopped_)
         return false;
-    const DispatchEntry* entry = find(window, control, event);
-    if (!entry)
+    const auto entry = std::ranges::find_if(table_, [&](const DispatchEntry& row) {
+        return row.window == window && row.event == event && row.control == control;
+    });
+    if (entry == table_.end())
         return false;
     if (const auto* click = std::get_if<ClickHandler>(&entry->handler))
-        (*click)(toolkit_);
+        (*click)(toolkit);
     else
-        std::get<MouseMoveHandler>(entry->handler)(toolkit_, args.button, args.shift, args.x, args.y);
+        std::get<MouseMoveHandler>(entry->handler)(toolkit, args.button, args.shift, args.x, args.y);
     return true;
+}
+
+std::vector<const DispatchEntry*>
+Dispatcher::rowsWithoutControl(WindowId window, const std::function<bool(std::string_view control)>& exists) const
+{
+    std::vector<const DispatchEntry*> missing;
+    for (const DispatchEntry& row : table_) {
+        if (row.window == window && row.control != kWindowItself && !exists(row.control))
+            missing.push_back(&row);
+    }
+    return missing;
 }

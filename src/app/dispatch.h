@@ -1,10 +1,12 @@
 #pragma once
 
-#include "app/toolkit.h"
+#include "app/toolkit/toolkit.h"
 
+#include <functional>
 #include <span>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 enum class Event { Click, MouseMove };
 
@@ -19,8 +21,10 @@ struct MouseMoveArgs {
 using ClickHandler = void (*)(Toolkit&);
 using MouseMoveHandler = void (*)(Toolkit&, int button, int shift, float x, float y);
 
-// One (window, control, event) triple and the handler bound to it. "Form"
-// stands for the window itself.
+// "Form" stands for the window itself in a dispatch row.
+inline constexpr std::string_view kWindowItself = "Form";
+
+// One (window, control, event) triple and the handler bound to it.
 struct DispatchEntry {
     WindowId window;
     std::string_view control;
@@ -32,17 +36,19 @@ struct DispatchEntry {
 // nothing. Once stopped, no further handler runs.
 class Dispatcher {
 public:
-    Dispatcher(Toolkit& toolkit, std::span<const DispatchEntry> table);
+    explicit Dispatcher(std::span<const DispatchEntry> table) : table_(table) {}
 
     // Returns whether a handler ran.
-    bool dispatch(WindowId window, std::string_view control, Event event, const MouseMoveArgs& args = {});
+    bool dispatch(Toolkit& toolkit, WindowId window, std::string_view control, Event event,
+                  const MouseMoveArgs& args = {}) const;
     void stop() { stopped_ = true; }
     bool stopped() const { return stopped_; }
 
-private:
-    const DispatchEntry* find(WindowId window, std::string_view control, Event event) const;
+    // The rows for the window that name a control it does not have.
+    std::vector<const DispatchEntry*>
+    rowsWithoutControl(WindowId window, const std::function<bool(std::string_view control)>& exists) const;
 
-    Toolkit& toolkit_;
+private:
     std::span<const DispatchEntry> table_;
     bool stopped_ = false;
 };

@@ -2,11 +2,11 @@
 
 #include <QString>
 
-// Who the program is.
+// Who the program is. The version is the build's project version.
 namespace identity {
 
 inline const QString applicationTitle = QStringLiteral("Kestrine");
 inline const QString organization = QStringLiteral("Orbeck Software");
-inline const QString version = QStringLiteral("2.0.0.1");
+inline const QString version = QStringLiteral(KESTRINE_VERSION);
 
 } // namespace identity

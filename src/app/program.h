@@ -6,12 +6,9 @@
 // The program's name, maker, version and icon, given to the application.
 void applyIdentity();
 
-// The toolkit and the dispatcher, wired together as the program runs them.
+// The dispatcher and the toolkit, wired together as the program runs them.
+// The toolkit, which points at the dispatcher, goes first.
 struct Program {
-    Program() { toolkit.setDispatcher(&dispatcher); }
-    Program(const Program&) = delete;
-    Program& operator=(const Program&) = delete;
-
-    QtToolkit toolkit;
-    Dispatcher dispatcher{toolkit, dispatchTable()};
+    Dispatcher dispatcher{dispatchTable()};
+    QtToolkit toolkit{dispatcher};
 };

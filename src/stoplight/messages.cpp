@@ -7,14 +7,14 @@ std::optional<Message> shellResultMessage(std::int32_t result, std::string_view 
     if (result > 32 || result == 0)
         return std::nullopt;
     if (result == 31)
-        return Message{std::string(noAssociationText), style::exclamation};
+        return Message{std::string(noAssociationText), MessageStyle::Exclamation};
     const std::string quoted(address);
     if (result == 2 || result == 3)
-        return Message{"The '" + quoted + "' File or Path was Not Found.", style::exclamation};
+        return Message{"The '" + quoted + "' File or Path was Not Found.", MessageStyle::Exclamation};
     // 32, a library the shell needed was missing, is told like any other failure.
     return Message{"An error occurred attempting to open '" + quoted + "' (ShellExecute code " +
                        std::to_string(result) + ").",
-                   style::critical};
+                   MessageStyle::Critical};
 }
 
 std::string unboundMessage(const Declaration& declaration)

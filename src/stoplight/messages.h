@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/toolkit/message_styles.h"
 #include "stoplight/binder.h"
 
 #include <cstdint>
@@ -8,12 +9,6 @@
 #include <string_view>
 
 namespace stoplight {
-
-// Message box style codes: OK only, with the critical or the exclamation icon.
-namespace style {
-inline constexpr int critical = 16;
-inline constexpr int exclamation = 48;
-} // namespace style
 
 // A message box to show: its 8-bit text and its style.
 struct Message {

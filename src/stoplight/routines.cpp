@@ -1,6 +1,5 @@
 #include "stoplight/routines.h"
 
-#include "app/identity.h"
 #include "stoplight/messages.h"
 #include "stoplight/platform.h"
 #include "stoplight/report.h"
@@ -9,9 +8,6 @@
 #include <string>
 
 namespace stoplight {
-
-static_assert(style::critical == MessageStyle::Critical);
-static_assert(style::exclamation == MessageStyle::Exclamation);
 
 namespace {
 
@@ -24,7 +20,7 @@ QString fromLocal8Bit(std::string_view text)
 
 void reportUnbound(Toolkit& ui, const Declaration& declaration)
 {
-    ui.messageBox(fromLocal8Bit(unboundMessage(declaration)), MessageStyle::Critical, identity::applicationTitle);
+    ui.messageBox(fromLocal8Bit(unboundMessage(declaration)), MessageStyle::Critical);
 }
 
 void showShellOutcome(Toolkit& ui, const Outcome& outcome, std::string_view address)

@@ -29,7 +29,7 @@ private:
 void TestCommands::init()
 {
     ui = FakeToolkit();
-    dispatcher.emplace(ui, dispatchTable());
+    dispatcher.emplace(dispatchTable());
 }
 
 void TestCommands::build_data()
@@ -57,7 +57,7 @@ void TestCommands::build()
                 {"Form1.Text3", fields[2]},
                 {"Form1.Text4", "held before"}};
     const auto before = ui.texts;
-    dispatcher->dispatch(WindowId::Form1, "mnuBuild", Event::Click);
+    dispatcher->dispatch(ui, WindowId::Form1, "mnuBuild", Event::Click);
     QCOMPARE(ui.log, expected);
     if (expected.size() == 1) // a failed check changes nothing
         QCOMPARE(ui.texts, before);
@@ -111,7 +111,7 @@ void TestCommands::commands()
     QFETCH(QList<int>, answers);
     QFETCH(QStringList, expected);
     ui.boxAnswers = answers;
-    dispatcher->dispatch(WindowId(window), control.toStdString(), Event::Click);
+    dispatcher->dispatch(ui, WindowId(window), control.toStdString(), Event::Click);
     QCOMPARE(ui.log, expected);
 }
 
@@ -139,20 +139,20 @@ void TestCommands::hover()
 {
     QFETCH(QString, control);
     QFETCH(QString, blue);
-    dispatcher->dispatch(WindowId::aboutmeta, control.toStdString(), Event::MouseMove, {1, 2, 30, 40});
+    dispatcher->dispatch(ui, WindowId::aboutmeta, control.toStdString(), Event::MouseMove, {1, 2, 30, 40});
     QStringList expected;
     for (const char* link : {"Label4", "Label5", "Label7"}) {
         if (blue != "none")
             expected << QStringLiteral("setTextColor aboutmeta.%1 %2").arg(link, blue == link ? "0000ff" : "000000");
     }
     QCOMPARE(ui.log, expected);
-    QVERIFY(!dispatcher->dispatch(WindowId::Form2, control.toStdString(), Event::MouseMove));
+    QVERIFY(!dispatcher->dispatch(ui, WindowId::Form2, control.toStdString(), Event::MouseMove));
 }
 
 void TestCommands::nothingRunsOnceStopped()
 {
     dispatcher->stop();
-    QVERIFY(!dispatcher->dispatch(WindowId::Form1, "mnuClear", Event::Click));
+    QVERIFY(!dispatcher->dispatch(ui, WindowId::Form1, "mnuClear", Event::Click));
     QVERIFY(ui.log.isEmpty());
 }
 

@@ -17,15 +17,13 @@
 
 // The real toolkit and dispatcher with the main window shown; what a test
 // has arrive runs as a save lets the waiting events be handled.
-struct SavingProgram : QtToolkit {
-    Dispatcher dispatcher{*this, dispatchTable()};
+struct TableDispatcher {
+    Dispatcher dispatcher{dispatchTable()};
+};
+struct SavingProgram : TableDispatcher, QtToolkit {
     std::function<void()> arrive = [] {};
 
-    SavingProgram()
-    {
-        setDispatcher(&dispatcher);
-        showWindow(WindowId::Form1);
-    }
+    SavingProgram() : QtToolkit(dispatcher) { showWindow(WindowId::Form1); }
     void processEvents() override
     {
         arrive();
@@ -236,7 +234,8 @@ void TestForm1Save::eventsWhileSavingCannotHarmTheFile()
     program->arrive = [&] {
         QMetaObject::invokeMethod(saveItem, &QAction::trigger, Qt::QueuedConnection);
         QMetaObject::invokeMethod(window, &QWidget::close, Qt::QueuedConnection);
-        QMetaObject::invokeMethod(program.get(), &QtToolkit::endProgram, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            window, [p = program.get()] { p->endProgram(); }, Qt::QueuedConnection);
     };
     // Any dialog or box after the Save dialog is counted, and closed so that
     // it cannot block the test.

@@ -1,3 +1,4 @@
+#include "app/dispatch_check.h"
 #include "app_fixture.h"
 
 #include <QAbstractButton>
@@ -14,6 +15,7 @@ class TestSecondaryWindows : public QObject {
 private slots:
     void init();
     void cleanup();
+    void everyDispatchRowNamesARealControl();
     void frame_data();
     void frame();
     void controls_data();
@@ -44,6 +46,20 @@ void TestSecondaryWindows::cleanup()
 {
     program.reset();
     QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+}
+
+void TestSecondaryWindows::everyDispatchRowNamesARealControl()
+{
+    int checked = 0;
+    for (const WindowId id : {WindowId::Form1, WindowId::Form2, WindowId::aboutmeta}) {
+        const QWidget* window = program->show(id);
+        const auto exists = [&](std::string_view name) { return ++checked, hasControl(*window, name); };
+        QCOMPARE(program->dispatcher.rowsWithoutControl(id, exists).size(), std::size_t(0));
+        // A misspelt row is found.
+        QVERIFY(!hasControl(*window, "mnuBiuld"));
+    }
+    const auto form = std::ranges::count(dispatchTable(), kWindowItself, &DispatchEntry::control);
+    QCOMPARE(checked + form, qsizetype(dispatchTable().size()));
 }
 
 void TestSecondaryWindows::frame_data()

@@ -65,7 +65,7 @@ void TestMessages::unboundFunctionIsOneBox()
 
     stoplight::showShellOutcome(ui, {0, &absent}, "http://www.example.com/");
 
-    QCOMPARE(ui.log, QStringList{"messageBox 16 Kestrine|The function 'g_app_info_launch_default_for_uri' could not be "
+    QCOMPARE(ui.log, QStringList{"messageBox 16 |The function 'g_app_info_launch_default_for_uri' could not be "
                                  "loaded from 'libnowhere-0.so.0'."});
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/toolkit.h"
+#include "app/toolkit/toolkit.h"
 
 #include <QHash>
 #include <QList>
@@ -52,8 +52,8 @@ public:
             whileBoxOpen(text);
         return boxAnswers.isEmpty() ? MessageAnswer::Ok : boxAnswers.takeFirst();
     }
-    void setSaveDialogFilter(const QString& filter) override { log << "setSaveDialogFilter " + filter; }
-    QString showSaveDialog() override
+    void setSaveDialogFilter(Control, const QString& filter) override { log << "setSaveDialogFilter " + filter; }
+    QString showSaveDialog(Control) override
     {
         log << "showSaveDialog";
         return dialogAnswers.isEmpty() ? QString() : dialogAnswers.takeFirst();

@@ -103,8 +103,7 @@ void noAssociation(Case& c)
     const stoplight::Outcome outcome = stoplight::shellOpen(kUnregistered);
     const auto message = stoplight::shellResultMessage(outcome.result, kUnregistered);
     c.expect(!outcome.unbound && outcome.result == stoplight::shellResult::noAssociation, "not 31");
-    c.expect(message && message->text == stoplight::noAssociationText &&
-                 message->style == stoplight::style::exclamation,
+    c.expect(message && message->text == stoplight::noAssociationText && message->style == MessageStyle::Exclamation,
              "not the no-association box");
     c.seen = "ShellExecuteA returned " + std::to_string(outcome.result) + (message ? ": " + message->text : "");
 }

@@ -31,6 +31,7 @@ constexpr Control Image1{WindowId::Form1, "Image1"};
 constexpr Control Image2{WindowId::Form1, "Image2"};
 constexpr Control Image3{WindowId::Form1, "Image3"};
 constexpr Control Image4{WindowId::Form1, "Image4"};
+constexpr Control CMDialog1{WindowId::Form1, "CMDialog1"};
 
 // Set while a save lets the waiting events be handled before its file is put
 // in place.
@@ -80,8 +81,8 @@ void mnuSave_Click(Toolkit& ui)
         ui.setVisible(Image4, true);
         return;
     }
-    ui.setSaveDialogFilter(Form1Design::saveFileTypes);
-    const QString path = ui.showSaveDialog();
+    ui.setSaveDialogFilter(CMDialog1, Form1Design::saveFileTypes);
+    const QString path = ui.showSaveDialog(CMDialog1);
     if (path.isEmpty())
         return;
 

@@ -21,11 +21,11 @@ Form1Window::Form1Window()
     buildMenus();
 
     const Form1Design::SaveDialogSpec& dialog = Form1Design::saveDialog();
-    saveDialog_ = new CommonDialog(this);
-    saveDialog_->setObjectName(QLatin1StringView(dialog.name));
-    saveDialog_->setDialogTitle(dialog.title);
-    saveDialog_->setFileName(dialog.fileName);
-    saveDialog_->setInitialFolder(dialog.initialFolder);
+    auto* saveDialog = new CommonDialog(this);
+    saveDialog->setObjectName(QLatin1StringView(dialog.name));
+    saveDialog->setDialogTitle(dialog.title);
+    saveDialog->setFileName(dialog.fileName);
+    saveDialog->setInitialFolder(dialog.initialFolder);
 
     // The window is exactly the menu bar over the designed client area, with
     // the client area's top-left corner at its designed place on the screen.

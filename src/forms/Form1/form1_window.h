@@ -2,8 +2,6 @@
 
 #include <QMainWindow>
 
-class CommonDialog;
-
 // The main window, built from its design: the input rows, the output box,
 // the bottom strip with the status light and the pushpin, the menu bar and
 // the Save dialog component.
@@ -13,10 +11,6 @@ class Form1Window : public QMainWindow {
 public:
     Form1Window();
 
-    CommonDialog& saveDialog() const { return *saveDialog_; }
-
 private:
     void buildMenus();
-
-    CommonDialog* saveDialog_;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/toolkit.h"
+#include "app/toolkit/toolkit.h"
 
 // The About window's handlers.
 namespace aboutmeta {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/toolkit/message_styles.h"
+
 #include <QRgb>
 #include <QString>
 #include <cstdint>
@@ -13,20 +15,6 @@ struct Control {
     WindowId window;
     std::string_view name;
 };
-
-// Message box style codes and the answers they report.
-namespace MessageStyle {
-inline constexpr int Ok = 0;
-inline constexpr int YesNo = 4;
-inline constexpr int Critical = 16;
-inline constexpr int Exclamation = 48;
-} // namespace MessageStyle
-
-namespace MessageAnswer {
-inline constexpr int Ok = 1;
-inline constexpr int Yes = 6;
-inline constexpr int No = 7;
-} // namespace MessageAnswer
 
 // Everything the handlers ask of the windowing toolkit. The Qt adapter is the
 // real thing; tests answer the modal parts with a recording fake.
@@ -62,11 +50,11 @@ public:
     // Returns the button pressed (MessageAnswer).
     virtual int messageBox(const QString& text, int style = MessageStyle::Ok, const QString& title = {}) = 0;
 
-    // The main window's Save dialog: its pipe-separated file-type list, then
-    // a modal showing that yields the chosen full path, or nothing when the
-    // user cancels.
-    virtual void setSaveDialogFilter(const QString& filter) = 0;
-    virtual QString showSaveDialog() = 0;
+    // A window's Save dialog component: its pipe-separated file-type list,
+    // then a modal showing that yields the chosen full path, or nothing when
+    // the user cancels.
+    virtual void setSaveDialogFilter(Control dialog, const QString& filter) = 0;
+    virtual QString showSaveDialog(Control dialog) = 0;
 
     // Lets the events that are waiting be handled once.
     virtual void processEvents() = 0;

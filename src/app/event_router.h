@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/dispatch.h"
+#include "app/window_set.h"
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+// Turns the Qt signals and mouse events of the program's windows into
+// (window, control, event) triples for the dispatcher. Every control keeps
+// its events: nothing falls through to the control or window behind it.
+class EventRouter : public QObject {
+    Q_OBJECT
+
+public:
+    using Deliver = std::function<void(WindowId, std::string_view control, Event, const MouseMoveArgs&)>;
+
+    EventRouter(const WindowSet& windows, Deliver deliver);
+
+    // Routes the events of a window that has just been made.
+    void wire(WindowId id, QWidget* window);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void deliver(WindowId window, const std::string& control, Event event, const MouseMoveArgs& args = {});
+
+    const WindowSet& windows_;
+    Deliver deliver_;
+    QPointer<QWidget> pressed_;
+};

@@ -1,0 +1,55 @@
+#include "app/window_set.h"
+
+#include "forms/Form1/form1_window.h"
+#include "forms/Form2/form2_window.h"
+#include "forms/aboutmeta/aboutmeta_window.h"
+
+#include <algorithm>
+
+namespace {
+
+QWidget* create(WindowId id)
+{
+    switch (id) {
+    case WindowId::Form1:
+        return new Form1Window;
+    case WindowId::Form2:
+        return new Form2Window;
+    case WindowId::aboutmeta:
+        return new AboutmetaWindow;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+WindowSet::~WindowSet()
+{
+    for (QPointer<QWidget>& window : windows_)
+        delete window.data();
+}
+
+QWidget* WindowSet::open(WindowId id, bool& created)
+{
+    QPointer<QWidget>& window = windows_[slot(id)];
+    created = !window;
+    if (created)
+        window = create(id);
+    return window.data();
+}
+
+std::optional<WindowId> WindowSet::idOf(const QWidget* window) const
+{
+    const auto found = std::ranges::find(windows_, window);
+    if (!window || found == windows_.end())
+        return std::nullopt;
+    return static_cast<WindowId>(found - windows_.begin());
+}
+
+void WindowSet::hideAll()
+{
+    for (const QPointer<QWidget>& window : windows_) {
+        if (window)
+            window->hide();
+    }
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/toolkit/toolkit.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <optional>
+
+// The program's open windows, at most one of each, created from their
+// designs when first asked for.
+class WindowSet {
+public:
+    WindowSet() = default;
+    WindowSet(const WindowSet&) = delete;
+    WindowSet& operator=(const WindowSet&) = delete;
+    ~WindowSet();
+
+    // The open window, or null.
+    QWidget* window(WindowId id) const { return windows_[slot(id)].data(); }
+    // The open window, or a new one made from its design, which `created` tells.
+    QWidget* open(WindowId id, bool& created);
+    // Which of the program's windows this top-level widget is.
+    std::optional<WindowId> idOf(const QWidget* window) const;
+
+    // A control of an open window by its design name, or null.
+    template <typename T = QWidget> T* find(Control control) const
+    {
+        QWidget* top = window(control.window);
+        return top ? top->findChild<T*>(QString::fromUtf8(control.name.data(), qsizetype(control.name.size())))
+                   : nullptr;
+    }
+
+    void hideAll();
+
+private:
+    static std::size_t slot(WindowId id) { return static_cast<std::size_t>(id); }
+
+    std::array<QPointer<QWidget>, 3> windows_;
+};
