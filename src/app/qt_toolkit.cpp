@@ -48,13 +48,18 @@ void QtToolkit::setVisible(Control picture, bool visible)
         widget->setVisible(visible);
 }
 
-void QtToolkit::setTextColor(Control label, QRgb colour)
+void QtToolkit::setTextColor(Control label, std::optional<QRgb> colour)
 {
     QWidget* widget = windows_.find(label);
     if (!widget)
         return;
+    if (!colour) {
+        // A palette with nothing of its own: the label follows the window's.
+        widget->setPalette(QPalette());
+        return;
+    }
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, QColor::fromRgb(colour));
+    palette.setColor(QPalette::WindowText, QColor::fromRgb(*colour));
     widget->setPalette(palette);
 }
 

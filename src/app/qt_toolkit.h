@@ -19,7 +19,7 @@ public:
     QString text(Control box) const override;
     void setText(Control box, const QString& text) override;
     void setVisible(Control picture, bool visible) override;
-    void setTextColor(Control label, QRgb colour) override;
+    void setTextColor(Control label, std::optional<QRgb> colour) override;
     void showWindow(WindowId window) override;
     void closeWindow(WindowId window) override;
     void endProgram() override;

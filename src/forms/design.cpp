@@ -1,5 +1,8 @@
 #include "forms/design.h"
 
+#include "forms/continuation_label.h"
+#include "forms/design_font.h"
+
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
@@ -50,8 +53,10 @@ QLabel* makeLabel(const ControlSpec& spec, QWidget* parent)
     return label;
 }
 
-QWidget* makeWidget(const ControlSpec& spec, QWidget* parent)
+QWidget* makeWidget(const ControlSpec& spec, QWidget* parent, QWidget* behind)
 {
+    if (spec.options & Continues)
+        return new ContinuationLabel(spec.text, qobject_cast<QLabel*>(behind), parent);
     switch (spec.kind) {
     case Kind::Panel: {
         auto* panel = new QFrame(parent);
@@ -118,11 +123,14 @@ void build(QWidget* parent, std::string_view container, std::span<const ControlS
            std::map<int, QWidget*>& byTab)
 {
     std::vector<std::pair<const ControlSpec*, QWidget*>> created;
+    QWidget* behind = nullptr;
     for (const ControlSpec& spec : controls | std::views::reverse) {
         if (spec.container != container)
             continue;
-        QWidget* widget = makeWidget(spec, parent);
+        QWidget* widget = makeWidget(spec, parent, behind);
+        behind = widget;
         widget->setObjectName(QLatin1StringView(spec.name));
+        widget->setFont(designFont());
         widget->setGeometry(geometryOf(spec));
         widget->setAttribute(Qt::WA_NoMousePropagation);
         if (spec.options & UpArrow)

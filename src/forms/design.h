@@ -26,6 +26,9 @@ enum Option : unsigned {
     Transparent = 1 << 1,
     Centred = 1 << 2,
     UpArrow = 1 << 3,
+    // A transparent label whose leading blanks stand for the caption of the
+    // label right behind it (the next row): its words follow that caption.
+    Continues = 1 << 4,
 };
 
 inline constexpr int NoTab = -1;

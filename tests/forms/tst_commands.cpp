@@ -143,7 +143,7 @@ void TestCommands::hover()
     QStringList expected;
     for (const char* link : {"Label4", "Label5", "Label7"}) {
         if (blue != "none")
-            expected << QStringLiteral("setTextColor aboutmeta.%1 %2").arg(link, blue == link ? "0000ff" : "000000");
+            expected << QStringLiteral("setTextColor aboutmeta.%1 %2").arg(link, blue == link ? "0000ff" : "text");
     }
     QCOMPARE(ui.log, expected);
     QVERIFY(!dispatcher->dispatch(ui, WindowId::Form2, control.toStdString(), Event::MouseMove));

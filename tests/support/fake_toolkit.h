@@ -33,9 +33,11 @@ public:
         visible[key(picture)] = shown;
         log << "setVisible " + key(picture) + (shown ? " true" : " false");
     }
-    void setTextColor(Control label, QRgb colour) override
+    void setTextColor(Control label, std::optional<QRgb> colour) override
     {
-        log << QStringLiteral("setTextColor %1 %2").arg(key(label)).arg(colour & 0xFFFFFF, 6, 16, QLatin1Char('0'));
+        log << QStringLiteral("setTextColor %1 %2")
+                   .arg(key(label), colour ? QStringLiteral("%1").arg(*colour & 0xFFFFFF, 6, 16, QLatin1Char('0'))
+                                           : QStringLiteral("text"));
     }
     void showWindow(WindowId window) override { log << "showWindow " + name(window); }
     void closeWindow(WindowId window) override { log << "closeWindow " + name(window); }

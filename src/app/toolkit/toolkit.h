@@ -5,6 +5,7 @@
 #include <QRgb>
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 // The three windows of the program. At most one of each exists at a time.
@@ -29,8 +30,9 @@ public:
     // Pictures appear or disappear at once, in place.
     virtual void setVisible(Control picture, bool visible) = 0;
 
-    // The caption is redrawn in that colour.
-    virtual void setTextColor(Control label, QRgb colour) = 0;
+    // The caption is redrawn in that colour, or in the palette's own text
+    // colour when none is given.
+    virtual void setTextColor(Control label, std::optional<QRgb> colour) = 0;
 
     // Creates the window from its design if it is not open, shows it
     // modeless and brings it to the front.

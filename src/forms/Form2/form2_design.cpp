@@ -16,14 +16,15 @@ const WindowSpec& window()
 
 std::span<const ControlSpec> controls()
 {
-    // The blanks fill a label's first line, so that what follows them starts
-    // on the next one.
+    // Label1's blanks fill its first line, so that the description starts on
+    // the next one; Label3's stand for Label2's sentence, which its host name
+    // follows.
     // clang-format off
     static const std::array rows{
         //          name        kind    container left   top  width height tab  text
         ControlSpec{"Command1", Button, "",        1680, 2400,  735,  375,  3, QStringLiteral("OK")},
         ControlSpec{"Label3",   Label,  "",         120, 1800, 4095,  495,  2,
-                    QString(131, u' ') + partnerHost, Transparent | UpArrow},
+                    QString(131, u' ') + partnerHost, Transparent | UpArrow | Continues},
         ControlSpec{"Label2",   Label,  "",         120, 1800, 4095,  495,  1,
                     QStringLiteral("Check them out by clicking on there logo above, or pointing your browser to")},
         ControlSpec{"Label1",   Label,  "",         120,  600, 4095,  975,  0,

@@ -8,10 +8,10 @@ namespace aboutmeta {
 namespace {
 
 using aboutmetaDesign::highlightBlue;
-using aboutmetaDesign::plainBlack;
+using aboutmetaDesign::plainText;
 
 // All three links, always in this order, whether or not a colour changes.
-void colourLinks(Toolkit& ui, QRgb label4, QRgb label5, QRgb label7)
+void colourLinks(Toolkit& ui, std::optional<QRgb> label4, std::optional<QRgb> label5, std::optional<QRgb> label7)
 {
     ui.setTextColor({WindowId::aboutmeta, "Label4"}, label4);
     ui.setTextColor({WindowId::aboutmeta, "Label5"}, label5);
@@ -20,7 +20,7 @@ void colourLinks(Toolkit& ui, QRgb label4, QRgb label5, QRgb label7)
 
 void resetLinks(Toolkit& ui)
 {
-    colourLinks(ui, plainBlack, plainBlack, plainBlack);
+    colourLinks(ui, plainText, plainText, plainText);
 }
 
 } // namespace
@@ -52,17 +52,17 @@ void Label7_Click(Toolkit& ui)
 
 void Label4_MouseMove(Toolkit& ui, int, int, float, float)
 {
-    colourLinks(ui, highlightBlue, plainBlack, plainBlack);
+    colourLinks(ui, highlightBlue, plainText, plainText);
 }
 
 void Label5_MouseMove(Toolkit& ui, int, int, float, float)
 {
-    colourLinks(ui, plainBlack, highlightBlue, plainBlack);
+    colourLinks(ui, plainText, highlightBlue, plainText);
 }
 
 void Label7_MouseMove(Toolkit& ui, int, int, float, float)
 {
-    colourLinks(ui, plainBlack, plainBlack, highlightBlue);
+    colourLinks(ui, plainText, plainText, highlightBlue);
 }
 
 void Form_MouseMove(Toolkit& ui, int, int, float, float)

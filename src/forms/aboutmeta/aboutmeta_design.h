@@ -4,6 +4,7 @@
 
 #include <QRgb>
 #include <QString>
+#include <optional>
 #include <span>
 
 // The About window's design, its addresses and its link colours.
@@ -16,7 +17,8 @@ inline const QString homePageAddress = QStringLiteral("http://www.orbeck.example
 inline const QString secondHomePageAddress = QStringLiteral("http://home.orbeck.example");
 inline const QString downloadSiteAddress = QStringLiteral("http://www.quarrendale.example");
 
-inline constexpr QRgb highlightBlue = qRgb(0, 0, 255);
-inline constexpr QRgb plainBlack = qRgb(0, 0, 0);
+inline constexpr std::optional<QRgb> highlightBlue = qRgb(0, 0, 255);
+// The palette's text colour: black on a light desktop, readable on a dark one.
+inline constexpr std::optional<QRgb> plainText = std::nullopt;
 
 } // namespace aboutmetaDesign
