@@ -1,10 +1,12 @@
+#include "app/platform_choice.h"
 #include "app/program.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    PlatformArguments arguments(argc, argv);
+    QApplication app(arguments.count, arguments.vector());
     applyIdentity();
     Program program;
     program.toolkit.showWindow(WindowId::Form1);
