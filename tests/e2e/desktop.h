@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QRect>
 #include <QString>
@@ -7,15 +9,18 @@
 #include <QTest>
 
 // The real program on the test's X display, seen and driven through the
-// window manager as a user would.
+// window manager as a user would. Every wait is for its condition, up to
+// a generous bound.
 namespace desktop {
+
+inline constexpr int kPatience = 30000;
 
 // Runs a helper program to its end and returns what it printed.
 inline QString run(const QString& program, const QStringList& arguments)
 {
     QProcess process;
     process.start(program, arguments);
-    if (!process.waitForFinished(20000))
+    if (!process.waitForFinished(kPatience))
         return {};
     return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
 }
@@ -28,9 +33,7 @@ inline QString xdotool(const QStringList& arguments)
 // The visible window with exactly this title, or an empty string.
 inline QString findWindow(const QString& title)
 {
-    const QStringList ids =
-        xdotool({"search", "--onlyvisible", "--name", QLatin1Char('^') + title + QLatin1Char('$')}).split('\n');
-    return ids.value(0);
+    return xdotool({"search", "--onlyvisible", "--name", u'^' + title + u'$'}).section('\n', 0, 0);
 }
 
 // The window's inner area (without the frame) on the screen.
@@ -47,7 +50,7 @@ inline QRect windowGeometry(const QString& id)
 // The program, started as a user starts it; stopped when this goes away.
 class Program {
 public:
-    explicit Program(const QString& path = QStringLiteral(KESTRINE_EXECUTABLE), const QStringList& env = {})
+    explicit Program(const QStringList& env = {}, const QString& path = QStringLiteral(KESTRINE_EXECUTABLE))
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const QString& each : env)
@@ -60,7 +63,7 @@ public:
     {
         if (process_.state() != QProcess::NotRunning) {
             process_.kill();
-            process_.waitForFinished(5000);
+            process_.waitForFinished(kPatience);
         }
     }
     QProcess& process() { return process_; }

@@ -1,11 +1,14 @@
 #include "app_fixture.h"
+#include "fake_toolkit.h"
+#include "stoplight/routines.h"
 #include "xdg_desktop.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
 
-// The link labels and logos of the secondary windows, clicked as a user
-// clicks them, opening their addresses through a desktop of the test's own.
+// Web addresses opened through the desktop's real launcher, in a desktop of
+// the test's own whose browser records what it is given: by OpenUrl, and by
+// the link labels and logos of the secondary windows clicked as a user would.
 class TestLinks : public QObject {
     Q_OBJECT
 
@@ -13,6 +16,8 @@ private slots:
     void initTestCase();
     void init();
     void cleanup();
+    void openUrl_data();
+    void openUrl();
     void clickOpens_data();
     void clickOpens();
     void refusalIsShownAndTheWindowStays();
@@ -46,6 +51,43 @@ void TestLinks::click(WindowId window, const char* control, QPoint at)
     QWidget* shown = program->show(window);
     QWidget* target = control ? program->control(window, control) : shown;
     QTest::mouseClick(target, Qt::LeftButton, {}, at.isNull() ? target->rect().center() : at);
+}
+
+void TestLinks::openUrl_data()
+{
+    QTest::addColumn<QString>("address"); // <folder>: one holding page.html
+    QTest::addColumn<bool>("browser");
+    QTest::addColumn<QString>("box"); // empty: none, and the browser is given the address
+
+    QTest::newRow("http") << "http://www.example.com/" << true << "";
+    QTest::newRow("quote, blank and umlaut kept") << "http://example.net/it's a m\u00fchle.html" << true << "";
+    QTest::newRow("no browser registered") << "http://www.example.com/" << false
+                                           << "messageBox 48 |No Association Found for HTTP Addresses. "
+                                              "A Web Browser Should be Installed or Reinstalled.";
+    QTest::newRow("missing file") << "file://<folder>/missing.html" << false
+                                  << "messageBox 48 |The 'file://<folder>/missing.html' File or Path was Not Found.";
+    QTest::newRow("file used as a folder") << "file://<folder>/page.html/index.html" << false
+                                           << "messageBox 16 |An error occurred attempting to open "
+                                              "'file://<folder>/page.html/index.html' (ShellExecute code 1).";
+}
+
+void TestLinks::openUrl()
+{
+    QFETCH(QString, address);
+    QFETCH(bool, browser);
+    QFETCH(QString, box);
+    QVERIFY(!browser || desktop.registerWebBrowser());
+    QTemporaryDir folder;
+    QVERIFY(QFile(folder.filePath("page.html")).open(QIODevice::WriteOnly));
+    address.replace("<folder>", folder.path());
+    const qsizetype before = desktop.received().size();
+    FakeToolkit ui;
+
+    stoplight::OpenUrl(ui, address);
+
+    QCOMPARE(ui.log, box.isEmpty() ? QStringList() : QStringList{box.replace("<folder>", folder.path())});
+    if (browser)
+        QTRY_COMPARE_WITH_TIMEOUT(desktop.received().mid(before), QStringList{address}, 10000);
 }
 
 void TestLinks::clickOpens_data()

@@ -54,10 +54,13 @@ public:
             whileBoxOpen(text);
         return boxAnswers.isEmpty() ? MessageAnswer::Ok : boxAnswers.takeFirst();
     }
-    void setSaveDialogFilter(Control, const QString& filter) override { log << "setSaveDialogFilter " + filter; }
-    QString showSaveDialog(Control) override
+    void setSaveDialogFilter(Control dialog, const QString& filter) override
     {
-        log << "showSaveDialog";
+        log << "setSaveDialogFilter " + key(dialog) + u' ' + filter;
+    }
+    QString showSaveDialog(Control dialog) override
+    {
+        log << "showSaveDialog " + key(dialog);
         return dialogAnswers.isEmpty() ? QString() : dialogAnswers.takeFirst();
     }
     void processEvents() override

@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QTemporaryDir>
 #include <csignal>
 #include <grp.h>
@@ -34,13 +33,12 @@ struct SavingProgram : TableDispatcher, QtToolkit {
 
 // Save To File in the real main window, dialog and status light; and, in a
 // child process, the exact bytes saved, or why not with the old file kept.
-class TestForm1Save : public QObject {
+class TestSave : public QObject {
     Q_OBJECT
 
 private slots:
     void init();
     void dialogAsDesignedRemembersTheName();
-    void emptyBoxLightsRedOnlyWhileItsMessageIsOpen();
     void replacesTheOldFileOrKeepsItAndSaysWhy_data();
     void replacesTheOldFileOrKeepsItAndSaysWhy();
     void eventsWhileSavingCannotHarmTheFile();
@@ -123,7 +121,7 @@ bool saveInChildTells(const QString& path, Limit limit, const QString& reason)
 
 } // namespace
 
-void TestForm1Save::init()
+void TestSave::init()
 {
     dir = std::make_unique<QTemporaryDir>();
     QVERIFY(dir->isValid());
@@ -133,7 +131,7 @@ void TestForm1Save::init()
     QVERIFY(QTest::qWaitForWindowExposed(program->window(WindowId::Form1)));
 }
 
-void TestForm1Save::dialogAsDesignedRemembersTheName()
+void TestSave::dialogAsDesignedRemembersTheName()
 {
     const QString path = dir->filePath("notes");
     QStringList offered;
@@ -168,26 +166,7 @@ void TestForm1Save::dialogAsDesignedRemembersTheName()
     QCOMPARE(entries(dir->path()), QStringList{"notes"});
 }
 
-void TestForm1Save::emptyBoxLightsRedOnlyWhileItsMessageIsOpen()
-{
-    auto* red = program->find<QWidget>("Image3");
-    auto* green = program->find<QWidget>("Image4");
-    program->setText({WindowId::Form1, "Text4"}, "");
-    QStringList shown;
-    whenModalOpens([&](QWidget* modal) {
-        if (auto* box = qobject_cast<QMessageBox*>(modal))
-            shown << box->windowTitle() << box->text() << QString::number(box->icon() == QMessageBox::Critical)
-                  << QString::number(red->isVisible()) << QString::number(green->isVisible());
-        modal->close();
-    });
-    save();
-
-    QCOMPARE(shown, (QStringList{"Error", "Please build your Meta Tags before saving", "1", "1", "0"}));
-    QVERIFY(!red->isVisible());
-    QVERIFY(green->isVisible());
-}
-
-void TestForm1Save::replacesTheOldFileOrKeepsItAndSaysWhy_data()
+void TestSave::replacesTheOldFileOrKeepsItAndSaysWhy_data()
 {
     QTest::addColumn<QString>("target"); // in the test's folder, whose folder/tags.txt holds kOld
     QTest::addColumn<Limit>("limit");
@@ -200,7 +179,7 @@ void TestForm1Save::replacesTheOldFileOrKeepsItAndSaysWhy_data()
     QTest::newRow("name the system refuses") << "folder/" + QString(300, 'n') << Limit::None << "File name too long";
 }
 
-void TestForm1Save::replacesTheOldFileOrKeepsItAndSaysWhy()
+void TestSave::replacesTheOldFileOrKeepsItAndSaysWhy()
 {
     QFETCH(QString, target);
     QFETCH(Limit, limit);
@@ -223,7 +202,7 @@ void TestForm1Save::replacesTheOldFileOrKeepsItAndSaysWhy()
     QCOMPARE(entries(folder), QStringList{"tags.txt"});
 }
 
-void TestForm1Save::eventsWhileSavingCannotHarmTheFile()
+void TestSave::eventsWhileSavingCannotHarmTheFile()
 {
     QPointer<QWidget> window = program->window(WindowId::Form1);
     auto* saveItem = program->find<QAction>("mnuSave");
@@ -258,5 +237,5 @@ void TestForm1Save::eventsWhileSavingCannotHarmTheFile()
     QTRY_VERIFY(window.isNull());
 }
 
-QTEST_MAIN(TestForm1Save)
-#include "tst_form1_save.moc"
+QTEST_MAIN(TestSave)
+#include "tst_save.moc"

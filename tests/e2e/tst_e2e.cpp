@@ -1,0 +1,239 @@
+#include "compose/composer.h"
+#include "desktop.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QScreen>
+#include <QTemporaryDir>
+
+using namespace desktop;
+
+// The real program in real windows, managed by a real window manager, driven
+// by the keyboard, the mouse and the clipboard as a user drives it.
+class TestEndToEnd : public QObject {
+    Q_OBJECT
+
+private slots:
+    void placedAndPinnedAsTheWindowManagerSeesIt();
+    void pasteBuildAndSave_data();
+    void pasteBuildAndSave();
+    void linksTurnBlueOnScreen();
+    void theLastWindowEndsTheProgram();
+    void exitYesEndsEverything();
+    void companionProgramStartsBesideTheProgram();
+};
+
+namespace {
+
+QString waitForWindow(const QString& title)
+{
+    QString id;
+    [&] { QTRY_VERIFY_WITH_TIMEOUT(!(id = findWindow(title)).isEmpty(), kPatience); }();
+    return id;
+}
+
+// Activates the window, once the window manager has it, and presses the keys.
+void press(const QString& window, const QStringList& keys)
+{
+    [&] {
+        QTRY_COMPARE_WITH_TIMEOUT((xdotool({"windowactivate", "--sync", window}), xdotool({"getactivewindow"})), window,
+                                  kPatience);
+    }();
+    xdotool(QStringList{"key", "--delay", "100"} + keys);
+}
+
+// Pastes into the focused box and waits until the box holds the text: copied
+// back from it, the text returns whole.
+void paste(const QString& text)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(text);
+    xdotool({"key", "--delay", "50", "ctrl+v", "ctrl+a", "ctrl+c"});
+    // The program asks for the text while this process waits here; once it
+    // has copied, the clipboard is its own.
+    [&] {
+        QTRY_VERIFY_WITH_TIMEOUT(!clipboard->ownsClipboard(), kPatience);
+        QTRY_COMPARE_WITH_TIMEOUT(clipboard->text(), text, kPatience);
+    }();
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+void TestEndToEnd::placedAndPinnedAsTheWindowManagerSeesIt()
+{
+    Program program;
+    const QString id = waitForWindow("Orbeck Kestrine");
+    const auto state = [&] { return run("xprop", {"-id", id, "WM_STATE", "_NET_WM_STATE"}); };
+    QTRY_VERIFY_WITH_TIMEOUT(state().contains("Normal"), kPatience);
+    // The client area, 362 x 299, starts at (113, 211) under the menu bar.
+    const QPoint client(113, 211);
+    QTRY_COMPARE_WITH_TIMEOUT(windowGeometry(id).bottomLeft() + QPoint(0, 1 - 299), client, kPatience);
+    const QRect placed = windowGeometry(id);
+    QCOMPARE(placed.width(), 362);
+    const QString actions = run("xprop", {"-id", id, "_NET_WM_ALLOWED_ACTIONS"});
+    QVERIFY2(!actions.contains("MAXIMIZE") && !actions.contains("RESIZE"), qPrintable(actions));
+
+    const auto click = [&](QPoint inClient) {
+        const QPoint at = client + inClient;
+        xdotool({"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()), "click", "1"});
+    };
+    QVERIFY(!state().contains("_NET_WM_STATE_ABOVE"));
+    click({324, 276}); // the pin lying on its side
+    QTRY_VERIFY_WITH_TIMEOUT(state().contains("_NET_WM_STATE_ABOVE"), kPatience);
+    // The pressed pin, clicked far enough from the first click to make no
+    // double click of the two.
+    click({348, 291});
+    QTRY_VERIFY_WITH_TIMEOUT(!state().contains("_NET_WM_STATE_ABOVE"), kPatience);
+    QCOMPARE(windowGeometry(id), placed);
+
+    press(id, {"alt+F4"}); // closed through the frame: nothing is asked
+    QVERIFY(program.process().waitForFinished(kPatience));
+    QCOMPARE(program.process().exitStatus(), QProcess::NormalExit);
+}
+
+void TestEndToEnd::pasteBuildAndSave_data()
+{
+    QTest::addColumn<QStringList>("fields");
+    QTest::newRow("quotes, brackets, blanks") << QStringList{"Acme <Tools> ", " Hand \"tools\" & more", "hammer, saw"};
+    QString million(1000000, u'x');
+    for (qsizetype i = 7; i < million.size(); i += 8)
+        million[i] = u' ';
+    QTest::newRow("a million characters each")
+        << QStringList{million, QString(million).replace(u'x', u'y'), QString(million).replace(u'x', u'z')};
+    QTest::newRow("control characters and NUL") << QStringList{QString("a\x01"
+                                                                       "b\x07"),
+                                                               QString("d\x1b"
+                                                                       "e\tf"),
+                                                               QString::fromUtf16(u"g\0h", 3)};
+    QTest::newRow("right-to-left and non-Latin") << QStringList{"שלום עולם", "مرحبا بالعالم", "日本語, Ελληνικά"};
+}
+
+void TestEndToEnd::pasteBuildAndSave()
+{
+    QFETCH(QStringList, fields);
+    QTemporaryDir home;
+    // Qt's own dialog reads double quotes as separators of several names, so
+    // the awkward name has single ones.
+    const QString path = home.filePath("my 'tags' é file");
+    Program program({"HOME=" + home.path()});
+    press(waitForWindow("Orbeck Kestrine"), {"Tab", "Tab"}); // from the bottom strip to the name box
+    for (const QString& field : fields) {
+        paste(field);
+        xdotool({"key", "Tab"});
+    }
+    xdotool({"key", "ctrl+b", "ctrl+s"});
+    waitForWindow("Save as");
+    paste(path);
+    xdotool({"key", "Return"});
+
+    // Moved into place whole: the file exists only once complete.
+    const QByteArray expected = (compose::titleElement(fields[0]) + compose::descriptionElement(fields[1]) +
+                                 compose::keywordsElement(fields[2]))
+                                    .toUtf8() +
+                                "\r\n";
+    QTRY_COMPARE_WITH_TIMEOUT(QDir(home.path()).entryList(QDir::Files), QStringList{QFileInfo(path).fileName()},
+                              kPatience);
+    const QByteArray saved = contents(path);
+    QVERIFY2(saved == expected, saved.left(300).toPercentEncoding(" <>\"=/").constData());
+    QCOMPARE(program.process().state(), QProcess::Running);
+}
+
+void TestEndToEnd::linksTurnBlueOnScreen()
+{
+    Program program;
+    press(waitForWindow("Orbeck Kestrine"), {"alt+h", "a"});
+    const QString about = waitForWindow("About this program");
+    const QPoint client(114, 234);
+    QTRY_COMPARE_WITH_TIMEOUT(windowGeometry(about).topLeft(), client, kPatience);
+    // How many of a link's pixels on screen are the highlight's blue.
+    auto bluePixels = [&](const QRect& link) {
+        const QImage shot = QGuiApplication::primaryScreen()->grabWindow(about.toULongLong()).toImage();
+        int count = 0;
+        for (int y = link.top(); y <= link.bottom(); ++y) {
+            for (int x = link.left(); x <= link.right(); ++x) {
+                const QColor pixel = shot.pixelColor(x, y);
+                count += pixel.blue() > 180 && pixel.red() < 90 && pixel.green() < 90;
+            }
+        }
+        return count;
+    };
+    auto hover = [&](const QRect& link) {
+        const QPoint at = client + link.center();
+        xdotool({"mousemove", "--sync", QString::number(at.x()), QString::number(at.y())});
+    };
+    const QRect label5(168, 104, 225, 17), label7(176, 144, 209, 17); // in the frame, 8 pixels from the left
+    QCOMPARE(bluePixels(label5), 0);
+    hover(label5);
+    QTRY_VERIFY_WITH_TIMEOUT(bluePixels(label5) > 10, kPatience);
+    hover(label7);
+    QTRY_VERIFY_WITH_TIMEOUT(bluePixels(label7) > 10, kPatience);
+    QTRY_COMPARE_WITH_TIMEOUT(bluePixels(label5), 0, kPatience);
+}
+
+void TestEndToEnd::theLastWindowEndsTheProgram()
+{
+    Program program;
+    const QString main = waitForWindow("Orbeck Kestrine");
+    press(main, {"alt+h", "a"});
+    const QString about = waitForWindow("About this program");
+    press(main, {"alt+F4"});
+    QTRY_VERIFY_WITH_TIMEOUT(findWindow("Orbeck Kestrine").isEmpty(), kPatience);
+    QCOMPARE(program.process().state(), QProcess::Running);
+    press(about, {"Return"}); // the focused OK button
+    QVERIFY(program.process().waitForFinished(kPatience));
+    QCOMPARE(program.process().exitStatus(), QProcess::NormalExit);
+}
+
+void TestEndToEnd::exitYesEndsEverything()
+{
+    Program program;
+    const QString main = waitForWindow("Orbeck Kestrine");
+    press(main, {"alt+h", "w"});
+    waitForWindow("Web Master Resources");
+    press(main, {"alt+h", "a"});
+    waitForWindow("About this program");
+    press(main, {"alt+f", "x"});
+    press(waitForWindow("Confirm Exit"), {"Return"}); // Yes is the default button
+    QVERIFY(program.process().waitForFinished(kPatience));
+    QCOMPARE(program.process().exitCode(), 0);
+}
+
+void TestEndToEnd::companionProgramStartsBesideTheProgram()
+{
+    QTemporaryDir root;
+    const QString folder = root.filePath("with blanks 'and' \"quotes\"");
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(QFile::copy(KESTRINE_EXECUTABLE, folder + "/kestrine"));
+    QFile companion(folder + "/qorvel");
+    QVERIFY(companion.open(QIODevice::WriteOnly));
+    companion.write("#!/bin/sh\nprintf '%s|%s' \"$0\" \"$#\" > \"$QORVEL_MARKER\"\n");
+    companion.close();
+    companion.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QString marker = root.filePath("started");
+    {
+        Program program({"QORVEL_MARKER=" + marker}, folder + "/kestrine");
+        press(waitForWindow("Orbeck Kestrine"), {"alt+h", "t"});
+        // Its own path, beside the program, and no arguments.
+        QTRY_COMPARE_WITH_TIMEOUT(contents(marker), (folder + "/qorvel|0").toLocal8Bit(), kPatience);
+    }
+    // Without it, nothing shows: How to is the only window that answers.
+    QVERIFY(QFile::remove(folder + "/qorvel"));
+    Program program({}, folder + "/kestrine");
+    const QString main = waitForWindow("Orbeck Kestrine");
+    press(main, {"alt+h", "t", "alt+h", "h"});
+    const QString howTo = waitForWindow("Kestrine");
+    const QStringList windows =
+        xdotool({"search", "--onlyvisible", "--pid", QString::number(program.process().processId()), "--name", "."})
+            .split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(QSet<QString>(windows.begin(), windows.end()), (QSet<QString>{main, howTo}));
+}
+
+QTEST_MAIN(TestEndToEnd)
+#include "tst_e2e.moc"
