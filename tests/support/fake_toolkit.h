@@ -30,7 +30,6 @@ public:
     }
     void setVisible(Control picture, bool shown) override
     {
-        visible[key(picture)] = shown;
         log << "setVisible " + key(picture) + (shown ? " true" : " false");
     }
     void setTextColor(Control label, std::optional<QRgb> colour) override
@@ -50,8 +49,6 @@ public:
     int messageBox(const QString& text, int style, const QString& title) override
     {
         log << QStringLiteral("messageBox %1 %2|%3").arg(style).arg(title, text);
-        if (whileBoxOpen)
-            whileBoxOpen(text);
         return boxAnswers.isEmpty() ? MessageAnswer::Ok : boxAnswers.takeFirst();
     }
     void setSaveDialogFilter(Control dialog, const QString& filter) override
@@ -72,7 +69,6 @@ public:
 
     // State as the handlers left it.
     QHash<QString, QString> texts;
-    QHash<QString, bool> visible;
     QStringList log;
 
     // Answers: buttons for the next boxes (OK when none is queued), paths for
@@ -81,5 +77,4 @@ public:
     QList<int> boxAnswers;
     QStringList dialogAnswers;
     std::function<void()> onProcessEvents;
-    std::function<void(const QString& text)> whileBoxOpen;
 };
