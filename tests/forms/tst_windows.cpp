@@ -24,12 +24,11 @@ private slots:
     void everyDispatchRowNamesARealControl();
     void buildByKeys_data();
     void buildByKeys();
-    void boxesKeepWhatIsTyped();
     void oneCopyOfEachWindow();
     void keys_data();
     void keys();
-    void closingTheMainWindowLeavesTheOthers();
     void exitYesHidesEveryWindow();
+    void closingTheMainWindowLeavesTheOthers();
 
 private:
     std::unique_ptr<RunningProgram> program;
@@ -142,27 +141,6 @@ void TestWindows::buildByKeys()
     QCOMPARE(QApplication::focusWidget()->objectName(), "Picture1"); // Build moves no focus
 }
 
-void TestWindows::boxesKeepWhatIsTyped()
-{
-    program->show(WindowId::Form1);
-    auto* name = program->control(WindowId::Form1, "Text1");
-    QTest::keyClicks(name, "one");
-    QTest::keyClick(name, Qt::Key_Return);
-    QTest::keyClicks(name, "two");
-    QCOMPARE(program->toolkit.text({WindowId::Form1, "Text1"}), "onetwo");
-    const QString longText(100000, u'x'); // no length limit
-    program->toolkit.setText({WindowId::Form1, "Text2"}, longText);
-    QCOMPARE(program->toolkit.text({WindowId::Form1, "Text2"}), longText);
-
-    auto* output = program->control<QPlainTextEdit>(WindowId::Form1, "Text4");
-    output->clear();
-    QTest::keyClicks(output, "a\u00a0b");
-    QTest::keyClick(output, Qt::Key_Return);
-    QTest::keyClicks(output, "c");
-    // Lines end the platform's way; the no-break space is kept.
-    QCOMPARE(program->toolkit.text({WindowId::Form1, "Text4"}), "a\u00a0b\r\nc");
-}
-
 void TestWindows::oneCopyOfEachWindow()
 {
     auto openCount = [](const char* name) {
@@ -207,15 +185,6 @@ void TestWindows::keys()
         QVERIFY(program->toolkit.window(WindowId(window))->isVisible());
 }
 
-void TestWindows::closingTheMainWindowLeavesTheOthers()
-{
-    QWidget* main = program->show(WindowId::Form1);
-    program->show(WindowId::aboutmeta);
-    main->close();
-    QTRY_VERIFY(!program->toolkit.window(WindowId::Form1));
-    QVERIFY(program->toolkit.window(WindowId::aboutmeta)->isVisible());
-}
-
 void TestWindows::exitYesHidesEveryWindow()
 {
     QWidget* main = program->show(WindowId::Form1);
@@ -230,6 +199,15 @@ void TestWindows::exitYesHidesEveryWindow()
     for (WindowId id : {WindowId::Form1, WindowId::Form2, WindowId::aboutmeta})
         QVERIFY(!program->toolkit.window(id)->isVisible());
     QVERIFY(program->dispatcher.stopped());
+}
+
+void TestWindows::closingTheMainWindowLeavesTheOthers()
+{
+    QWidget* main = program->show(WindowId::Form1);
+    program->show(WindowId::aboutmeta);
+    main->close();
+    QTRY_VERIFY(!program->toolkit.window(WindowId::Form1));
+    QVERIFY(program->toolkit.window(WindowId::aboutmeta)->isVisible());
 }
 
 QTEST_MAIN(TestWindows)
