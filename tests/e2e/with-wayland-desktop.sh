@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# Runs a command in a Wayland desktop without a screen: GNOME's compositor,
-# headless, with Xwayland, on a session bus and runtime folder of its own.
-# The compositor starts the command once its displays are up, with
-# WAYLAND_DISPLAY, DISPLAY and XAUTHORITY set as a desktop session sets them,
-# ends when the command ends, and fails when the command fails.
+# Runs a command in a headless Wayland desktop: GNOME's compositor with
+# Xwayland, on a session bus and runtime folder of its own. The compositor
+# starts the command once its displays are up and ends, failing, with it.
 set -euo pipefail
 
 tmp=$(mktemp -d)
@@ -22,10 +20,7 @@ export XDG_RUNTIME_DIR="$tmp/runtime" XDG_SESSION_TYPE=wayland GSETTINGS_BACKEND
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset DISPLAY WAYLAND_DISPLAY XAUTHORITY QT_QPA_PLATFORM
 
-{
-    read -r DBUS_SESSION_BUS_ADDRESS
-    read -r bus_pid
-} < <(dbus-daemon --session --fork --print-address=1 --print-pid=1)
+{ read -r DBUS_SESSION_BUS_ADDRESS && read -r bus_pid; } < <(dbus-daemon --session --fork --print-address=1 --print-pid=1)
 export DBUS_SESSION_BUS_ADDRESS
 
 mutter --wayland --headless --virtual-monitor 1280x1024 -- "$@" &
