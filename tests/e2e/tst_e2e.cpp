@@ -31,8 +31,9 @@ QString waitForWindow(const QString& title)
 // Activates the window, once the window manager has it, and presses the keys.
 void press(const QString& window, const QStringList& keys)
 {
+    // Asked again until it holds: the window manager may take it over only now.
     [&] {
-        QTRY_COMPARE_WITH_TIMEOUT((xdotool({"windowactivate", "--sync", window}), xdotool({"getactivewindow"})), window,
+        QTRY_COMPARE_WITH_TIMEOUT((xdotool({"windowactivate", window}), xdotool({"getactivewindow"})), window,
                                   kPatience);
     }();
     xdotool(QStringList{"key", "--delay", "100"} + keys);

@@ -11,19 +11,27 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Waits, up to 30 seconds, until the command succeeds.
+await() {
+    local deadline=$((SECONDS + 30))
+    until "$@" >/dev/null 2>&1; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
+}
+
 mkfifo "$tmp/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &
 x_pid=$!
 read -r display <"$tmp/display"
 export DISPLAY=":$display"
+await xprop -root || { echo "the X server does not answer" >&2; exit 1; }
 
+# The window manager is ready once it has claimed the screen.
 openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
 wm_pid=$!
-# The window manager is ready once it has claimed the screen.
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
+await sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
+    { echo "no window manager:" >&2; cat "$tmp/openbox.log" >&2; exit 1; }
 
 export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR="$tmp/runtime"
