@@ -27,11 +27,16 @@ read -r display <"$tmp/display"
 export DISPLAY=":$display"
 await xprop -root || { echo "the X server does not answer" >&2; exit 1; }
 
-# The window manager is ready once it has claimed the screen.
-openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
-wm_pid=$!
-await sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" ||
-    { echo "no window manager:" >&2; cat "$tmp/openbox.log" >&2; exit 1; }
+# The window manager is ready once it has claimed the screen; on a busy
+# machine it may fail to connect at first, and is started again.
+wm_ready() {
+    { [ -n "${wm_pid:-}" ] && kill -0 "$wm_pid" 2>/dev/null; } || {
+        openbox --sm-disable >>"$tmp/openbox.log" 2>&1 &
+        wm_pid=$!
+    }
+    xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'
+}
+await wm_ready || { echo "no window manager:" >&2; cat "$tmp/openbox.log" >&2; exit 1; }
 
 export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR="$tmp/runtime"
