@@ -17,6 +17,7 @@ private slots:
     void pasteBuildAndSave_data();
     void pasteBuildAndSave();
     void companionProgramStartsBesideTheProgram();
+    void exitYesEndsTheProgram();
 };
 
 namespace {
@@ -168,6 +169,18 @@ void TestEndToEnd::companionProgramStartsBesideTheProgram()
         xdotool({"search", "--onlyvisible", "--pid", QString::number(program.process().processId()), "--name", "."})
             .split('\n', Qt::SkipEmptyParts);
     QCOMPARE(QSet<QString>(windows.begin(), windows.end()), (QSet<QString>{main, howTo}));
+}
+
+void TestEndToEnd::exitYesEndsTheProgram()
+{
+    Program program;
+    const QString main = waitForWindow("Orbeck Kestrine");
+    press(main, {"alt+h", "a"});
+    waitForWindow("About this program");
+    press(main, {"alt+f", "x"});
+    press(waitForWindow("Confirm Exit"), {"Return"}); // Yes is the default button
+    QVERIFY(program.process().waitForFinished(kPatience));
+    QCOMPARE(program.process().exitCode(), 0);
 }
 
 QTEST_MAIN(TestEndToEnd)

@@ -100,13 +100,14 @@ void TestSave::dialogAsDesignedRemembersTheName()
         auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
         for (int i = 0; i < types->count(); ++i)
             offered << types->itemText(i);
-        offered << dialog->windowTitle() << dialog->findChild<QLineEdit*>("fileNameEdit")->text()
-                << dialog->directory().absolutePath();
+        offered << dialog->nameFilters() << dialog->windowTitle()
+                << dialog->findChild<QLineEdit*>("fileNameEdit")->text() << dialog->directory().absolutePath();
         dialog->selectFile(path);
         static_cast<QDialog*>(dialog)->accept();
     });
     save();
-    QCOMPARE(offered, (QStringList{"Text Files(*.txt)", "All Files(*.*)", "Save as", "Untitled", dir.path()}));
+    QCOMPARE(offered, (QStringList{"Text Files(*.txt)", "All Files(*.*)", "Text Files(*.txt) (*.txt)",
+                                   "All Files(*.*) (*)", "Save as", "Untitled", dir.path()}));
     // The instruction text the box starts with is saved like any other.
     const QByteArray saved = contents(path);
     QVERIFY(saved.startsWith("Once you select build") && saved.endsWith("your HTML page. \r\n\r\n"));

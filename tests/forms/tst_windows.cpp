@@ -24,6 +24,7 @@ private slots:
     void everyDispatchRowNamesARealControl();
     void buildByKeys_data();
     void buildByKeys();
+    void pinSwapsItsPictures();
     void oneCopyOfEachWindow();
     void keys_data();
     void keys();
@@ -137,8 +138,24 @@ void TestWindows::buildByKeys()
     const QString second = program->toolkit.text({WindowId::Form1, "Text4"});
     QCOMPARE(second, "<TITLE>Second</TITLE><meta name=\"description\" content=\"d\">"
                      "<meta name=\"keywords\" content=\"k\">");
-    QCOMPARE(program->control<QPlainTextEdit>(WindowId::Form1, "Text4")->toPlainText(), second);
+    auto* output = program->control<QPlainTextEdit>(WindowId::Form1, "Text4");
+    QCOMPARE(output->toPlainText(), second);
+    // What the user types into the box afterwards is what the box holds.
+    output->moveCursor(QTextCursor::End);
+    QTest::keyClicks(output, "!");
+    QCOMPARE(program->toolkit.text({WindowId::Form1, "Text4"}), second + u'!');
     QCOMPARE(QApplication::focusWidget()->objectName(), "Picture1"); // Build moves no focus
+}
+
+void TestWindows::pinSwapsItsPictures()
+{
+    program->show(WindowId::Form1);
+    for (const char* shown : {"Image1", "Image2"}) {
+        QWidget* visible =
+            program->control(WindowId::Form1, shown == QLatin1StringView("Image1") ? "Image2" : "Image1");
+        QTest::mouseClick(visible, Qt::LeftButton, {}, visible->rect().center());
+        QVERIFY(program->control(WindowId::Form1, shown)->isVisible() && !visible->isVisible());
+    }
 }
 
 void TestWindows::oneCopyOfEachWindow()
