@@ -71,8 +71,8 @@ void TestWindows::builtAsDesigned()
         const QWidget* container = control->parentWidget();
         QCOMPARE(container == area ? QString() : container->objectName(), QString(row.container));
         const QRect designed(design::px(row.left), design::px(row.top), design::px(row.width), design::px(row.height));
-        QCOMPARE(control->geometry().topLeft(), designed.topLeft());
-        QCOMPARE(control->width(), designed.width());
+        // A line of no height is drawn one pixel thick.
+        QCOMPARE(control->geometry(), designed.adjusted(0, 0, 0, designed.height() ? 0 : 1));
         QVERIFY2(container->rect().contains(control->geometry()), row.name);
         QCOMPARE(control->isVisibleTo(shown), !(row.options & design::Hidden));
         if (control->focusPolicy() & Qt::TabFocus)
