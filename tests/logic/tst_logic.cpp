@@ -135,6 +135,7 @@ void TestLogic::failsUntilItIsThere()
     QVERIFY(!probe.bind());
     QVERIFY(!QFile::exists(file) || QFile::remove(file));
     QVERIFY(QFile::copy(KESTRINE_PROBE_LATER, file));
+    QVERIFY(probe.bind()); // found now, though it was missing before
     QCOMPARE(probe.bind()(1), result);
     QCOMPARE(probe.lookups(), 3);
 }
