@@ -20,11 +20,12 @@ bool Dispatcher::dispatch(Toolkit& toolkit, WindowId window, std::string_view co
 }
 
 std::vector<const DispatchEntry*>
-Dispatcher::rowsWithoutControl(WindowId window, const std::function<bool(std::string_view control)>& exists) const
+Dispatcher::rowsWithoutControl(WindowId window,
+                               const std::function<bool(std::string_view control, Event)>& exists) const
 {
     std::vector<const DispatchEntry*> missing;
     for (const DispatchEntry& row : table_) {
-        if (row.window == window && row.control != kWindowItself && !exists(row.control))
+        if (row.window == window && row.control != kWindowItself && !exists(row.control, row.event))
             missing.push_back(&row);
     }
     return missing;

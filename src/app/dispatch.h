@@ -44,9 +44,10 @@ public:
     void stop() { stopped_ = true; }
     bool stopped() const { return stopped_; }
 
-    // The rows for the window that name a control it does not have.
+    // The rows for the window that name no control of it able to take the
+    // row's event.
     std::vector<const DispatchEntry*>
-    rowsWithoutControl(WindowId window, const std::function<bool(std::string_view control)>& exists) const;
+    rowsWithoutControl(WindowId window, const std::function<bool(std::string_view control, Event)>& exists) const;
 
 private:
     std::span<const DispatchEntry> table_;

@@ -1,24 +1,32 @@
 #include "app/dispatch_check.h"
 
+#include "forms/click_target.h"
+
+#include <QAbstractButton>
 #include <QAction>
 #include <QtGlobal>
 
-bool hasControl(const QWidget& window, std::string_view name)
+bool hasControl(const QWidget& window, std::string_view name, Event event)
 {
     const QString objectName = QString::fromUtf8(name.data(), qsizetype(name.size()));
-    return window.findChild<QWidget*>(objectName) || window.findChild<QAction*>(objectName);
+    if (window.findChild<QAction*>(objectName))
+        return event == Event::Click;
+    const QWidget* control = window.findChild<QWidget*>(objectName);
+    if (event == Event::MouseMove)
+        return control != nullptr;
+    return qobject_cast<const QAbstractButton*>(control) || qobject_cast<const ClickTarget*>(control);
 }
 
 void checkDispatchRows(const Dispatcher& dispatcher, WindowId id, const QWidget& window)
 {
-    const auto exists = [&](std::string_view name) { return hasControl(window, name); };
+    const auto exists = [&](std::string_view name, Event event) { return hasControl(window, name, event); };
     for (const DispatchEntry* row : dispatcher.rowsWithoutControl(id, exists)) {
         const QByteArray where =
             window.objectName().toUtf8() + '.' + QByteArray(row->control.data(), row->control.size());
 #ifdef NDEBUG
-        qWarning("The dispatch row %s names no control of its window", where.constData());
+        qWarning("The dispatch row %s names no control of its window that takes its event", where.constData());
 #else
-        qFatal("The dispatch row %s names no control of its window", where.constData());
+        qFatal("The dispatch row %s names no control of its window that takes its event", where.constData());
 #endif
     }
 }

@@ -1,5 +1,7 @@
 #include "app/event_router.h"
 
+#include "forms/click_target.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QMainWindow>
@@ -50,6 +52,10 @@ void EventRouter::wire(WindowId id, QWidget* window)
         const std::string name = button->objectName().toStdString();
         connect(button, &QAbstractButton::clicked, this, [this, id, name] { deliver(id, name, Event::Click); });
     }
+    for (ClickTarget* target : window->findChildren<ClickTarget*>()) {
+        const std::string name = target->objectName().toStdString();
+        connect(target, &ClickTarget::clicked, this, [this, id, name] { deliver(id, name, Event::Click); });
+    }
     window->installEventFilter(this);
     window->setMouseTracking(true);
     for (QWidget* child : window->findChildren<QWidget*>()) {
@@ -60,30 +66,16 @@ void EventRouter::wire(WindowId id, QWidget* window)
 
 bool EventRouter::eventFilter(QObject* watched, QEvent* event)
 {
-    const QEvent::Type type = event->type();
-    if (type != QEvent::MouseMove && type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease)
+    if (event->type() != QEvent::MouseMove)
         return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     const std::optional<WindowId> id = widget ? windows_.idOf(widget->window()) : std::nullopt;
     if (!id)
         return false;
     auto* mouse = static_cast<QMouseEvent*>(event);
-
-    if (type == QEvent::MouseMove) {
-        // Positions are reported in twips, as the designs give them.
-        const QPointF at = mouse->position() * 15;
-        deliver(*id, controlName(widget), Event::MouseMove,
-                {buttonCode(mouse->buttons()), shiftCode(mouse->modifiers()), float(at.x()), float(at.y())});
-        return false;
-    }
-    // Buttons report their clicks through their own signal.
-    if (mouse->button() != Qt::LeftButton || qobject_cast<QAbstractButton*>(widget))
-        return false;
-    if (type == QEvent::MouseButtonPress) {
-        pressed_ = widget;
-    } else if (pressed_ == widget && widget->rect().contains(mouse->position().toPoint())) {
-        pressed_ = nullptr;
-        deliver(*id, controlName(widget), Event::Click);
-    }
+    // Positions are reported in twips, as the designs give them.
+    const QPointF at = mouse->position() * 15;
+    deliver(*id, controlName(widget), Event::MouseMove,
+            {buttonCode(mouse->buttons()), shiftCode(mouse->modifiers()), float(at.x()), float(at.y())});
     return false;
 }

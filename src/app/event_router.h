@@ -4,12 +4,13 @@
 #include "app/window_set.h"
 
 #include <QObject>
-#include <QPointer>
 #include <functional>
 
-// Turns the Qt signals and mouse events of the program's windows into
-// (window, control, event) triples for the dispatcher. Every control keeps
-// its events: nothing falls through to the control or window behind it.
+// Turns the Qt signals and mouse movements of the program's windows into
+// (window, control, event) triples for the dispatcher. Clicks come from the
+// controls that take them: menu items, buttons and click targets. Every
+// control keeps its events: nothing falls through to the control or window
+// behind it.
 class EventRouter : public QObject {
     Q_OBJECT
 
@@ -29,5 +30,4 @@ private:
 
     const WindowSet& windows_;
     Deliver deliver_;
-    QPointer<QWidget> pressed_;
 };

@@ -6,9 +6,12 @@
 // The program's name, maker, version and icon, given to the application.
 void applyIdentity();
 
-// The dispatcher and the toolkit, wired together as the program runs them.
-// The toolkit, which points at the dispatcher, goes first.
+// The dispatcher and the toolkit, wired together as the program runs them,
+// with the program's own dispatch table unless given another. The toolkit,
+// which points at the dispatcher, goes first.
 struct Program {
-    Dispatcher dispatcher{dispatchTable()};
+    explicit Program(std::span<const DispatchEntry> table = dispatchTable()) : dispatcher(table) {}
+
+    Dispatcher dispatcher;
     QtToolkit toolkit{dispatcher};
 };

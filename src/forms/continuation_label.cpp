@@ -7,9 +7,10 @@
 #include <cmath>
 
 ContinuationLabel::ContinuationLabel(const QString& caption, QLabel* behind, QWidget* parent)
-    : QLabel(caption, parent), behind_(behind)
+    : ClickTarget(Presentation::Link, false, parent), behind_(behind)
 {
     setTextFormat(Qt::PlainText);
+    setText(caption);
     setAccessibleName(words());
 }
 

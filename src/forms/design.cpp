@@ -1,5 +1,6 @@
 #include "forms/design.h"
 
+#include "forms/click_target.h"
 #include "forms/continuation_label.h"
 #include "forms/design_font.h"
 
@@ -42,9 +43,19 @@ protected:
     }
 };
 
+// A label or picture as its row has it: a click target when the design
+// gives it clicks, a plain label when not.
+QLabel* newLabel(const ControlSpec& spec, QWidget* parent)
+{
+    if (!(spec.options & (Link | Toggle)))
+        return new QLabel(parent);
+    const auto presentation = spec.options & Link ? ClickTarget::Presentation::Link : ClickTarget::Presentation::Toggle;
+    return new ClickTarget(presentation, spec.options & Checked, parent);
+}
+
 QLabel* makeLabel(const ControlSpec& spec, QWidget* parent)
 {
-    auto* label = new QLabel(parent);
+    QLabel* label = newLabel(spec, parent);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignTop | ((spec.options & Centred) ? Qt::AlignHCenter : Qt::AlignLeft));
@@ -82,7 +93,7 @@ QWidget* makeWidget(const ControlSpec& spec, QWidget* parent, QWidget* behind)
     case Kind::Label:
         return makeLabel(spec, parent);
     case Kind::Image: {
-        auto* image = new QLabel(parent);
+        QLabel* image = newLabel(spec, parent);
         image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         image->setPixmap(picture(spec.text));
         return image;
@@ -137,6 +148,8 @@ void build(QWidget* parent, std::string_view container, std::span<const ControlS
             widget->setCursor(Qt::UpArrowCursor);
         if (spec.options & Hidden)
             widget->hide();
+        if (!spec.accessibleName.isEmpty())
+            widget->setAccessibleName(spec.accessibleName);
         if (takesFocus(spec.kind) && spec.tab != NoTab)
             byTab[spec.tab] = widget;
         created.emplace_back(&spec, widget);

@@ -29,6 +29,12 @@ enum Option : unsigned {
     // A transparent label whose leading blanks stand for the caption of the
     // label right behind it (the next row): its words follow that caption.
     Continues = 1 << 4,
+    // A label or picture that takes clicks: a link that opens an address or a
+    // window, or one of two pictures that together make a toggle, the one
+    // that is Checked showing while it is on.
+    Link = 1 << 5,
+    Toggle = 1 << 6,
+    Checked = 1 << 7,
 };
 
 inline constexpr int NoTab = -1;
@@ -41,6 +47,7 @@ struct ControlSpec {
     int tab;
     QString text; // caption, initial text, or the picture's resource path
     unsigned options = None;
+    QString accessibleName = {}; // what a picture shows, said as a screen reader says it
 };
 
 struct WindowSpec {

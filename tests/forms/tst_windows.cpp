@@ -4,12 +4,15 @@
 #include "forms/Form2/form2_design.h"
 #include "forms/aboutmeta/aboutmeta_design.h"
 
+#include <QAccessible>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QWindow>
 
 // The three windows as the program builds them from their designs, and their
 // life: keys, one copy each, the end of the program. Real widgets, offscreen.
@@ -21,10 +24,13 @@ private slots:
     void cleanup();
     void builtAsDesigned_data();
     void builtAsDesigned();
+    void onlyDesignedStacksOverlap_data() { builtAsDesigned_data(); }
+    void onlyDesignedStacksOverlap();
     void everyDispatchRowNamesARealControl();
     void buildByKeys_data();
     void buildByKeys();
-    void pinSwapsItsPictures();
+    void pinIsOneToggle();
+    void assistiveTechnologyReachesEveryClick();
     void oneCopyOfEachWindow();
     void keys_data();
     void keys();
@@ -95,14 +101,56 @@ void TestWindows::builtAsDesigned()
         QCOMPARE(it.value()->nextInFocusChain(), std::next(it).value());
 }
 
+// Where a control draws, on its window's client area: a caption only where its
+// text goes; a container, which draws behind its controls, nowhere.
+QRect drawnArea(const QWidget* control, const QWidget* area)
+{
+    QRect drawn = control->rect();
+    if (qobject_cast<const QGroupBox*>(control) || control->objectName().startsWith("Picture"))
+        return {};
+    if (auto* label = qobject_cast<const QLabel*>(control); label && label->pixmap().isNull())
+        drawn = label->fontMetrics().boundingRect(label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap,
+                                                  label->text());
+    return drawn.translated(control->mapTo(area, QPoint()));
+}
+
+void TestWindows::onlyDesignedStacksOverlap()
+{
+    QFETCH(int, window);
+    QWidget* shown = program->show(WindowId(window));
+    auto* main = qobject_cast<QMainWindow*>(shown);
+    const QWidget* area = main ? main->centralWidget() : shown;
+    const std::span<const design::ControlSpec> rows =
+        std::array{Form1Design::controls(), Form2Design::controls(), aboutmetaDesign::controls()}[std::size_t(window)];
+    // The design stacks controls on purpose where they share their place, where
+    // one continues the caption behind it, and where one picture stands in for
+    // another that starts hidden.
+    const auto stackedOnPurpose = [](const design::ControlSpec& a, const design::ControlSpec& b) {
+        const bool samePlace = std::tie(a.left, a.top, a.width, a.height) == std::tie(b.left, b.top, b.width, b.height);
+        const bool twins = a.kind == design::Kind::Image && b.kind == design::Kind::Image &&
+                           bool(a.options & design::Hidden) != bool(b.options & design::Hidden);
+        return samePlace || twins || ((a.options | b.options) & design::Continues);
+    };
+    for (const design::ControlSpec& a : rows) {
+        const QRect drawn = drawnArea(shown->findChild<QWidget*>(a.name), area);
+        for (const design::ControlSpec& b : rows) {
+            if (&a != &b && !stackedOnPurpose(a, b))
+                QVERIFY2(!drawn.intersects(drawnArea(shown->findChild<QWidget*>(b.name), area)),
+                         qPrintable(QStringLiteral("%1 and %2").arg(a.name, b.name)));
+        }
+    }
+}
+
 void TestWindows::everyDispatchRowNamesARealControl()
 {
     int checked = 0;
     for (const WindowId id : {WindowId::Form1, WindowId::Form2, WindowId::aboutmeta}) {
         const QWidget* window = program->show(id);
-        const auto exists = [&](std::string_view name) { return ++checked, hasControl(*window, name); };
+        const auto exists = [&](std::string_view name, Event event) {
+            return ++checked, hasControl(*window, name, event);
+        };
         QCOMPARE(program->dispatcher.rowsWithoutControl(id, exists).size(), std::size_t(0));
-        QVERIFY(!hasControl(*window, "mnuBiuld"));
+        QVERIFY(!hasControl(*window, "mnuBiuld", Event::Click));
     }
     const auto itself = std::ranges::count(dispatchTable(), kWindowItself, &DispatchEntry::control);
     QCOMPARE(checked + itself, qsizetype(dispatchTable().size()));
@@ -147,14 +195,77 @@ void TestWindows::buildByKeys()
     QCOMPARE(QApplication::focusWidget()->objectName(), "Picture1"); // Build moves no focus
 }
 
-void TestWindows::pinSwapsItsPictures()
+void TestWindows::pinIsOneToggle()
 {
-    program->show(WindowId::Form1);
-    for (const char* shown : {"Image1", "Image2"}) {
-        QWidget* visible =
-            program->control(WindowId::Form1, shown == QLatin1StringView("Image1") ? "Image2" : "Image1");
-        QTest::mouseClick(visible, Qt::LeftButton, {}, visible->rect().center());
-        QVERIFY(program->control(WindowId::Form1, shown)->isVisible() && !visible->isVisible());
+    QWidget* main = program->show(WindowId::Form1);
+    QWidget* pictures[] = {program->control(WindowId::Form1, "Image2"), program->control(WindowId::Form1, "Image1")};
+    // Clicked and toggled by assistive technology in turn: each swaps the
+    // pictures once, and the one showing tells whether the window is pinned.
+    for (int step = 0; step < 4; ++step) {
+        const bool pinned = step % 2;
+        QWidget* showing = pictures[pinned];
+        QVERIFY(showing->isVisible() && !pictures[!pinned]->isVisible());
+        QCOMPARE(main->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint), pinned);
+        QAccessibleInterface* pin = QAccessible::queryAccessibleInterface(showing);
+        QVERIFY(pin->state().checkable);
+        QCOMPARE(pin->state().checked, pinned);
+        QCOMPARE(pin->text(QAccessible::Name),
+                 QAccessible::queryAccessibleInterface(pictures[!pinned])->text(QAccessible::Name));
+        if (step < 2)
+            QTest::mouseClick(showing, Qt::LeftButton, {}, showing->rect().center());
+        else
+            pin->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    }
+}
+
+namespace {
+
+// Click handlers that record which row of the dispatch table they stand for.
+QList<std::size_t> clickedRows;
+template <std::size_t Row> void recordClick(Toolkit&)
+{
+    clickedRows << Row;
+}
+const auto clickRecorders = []<std::size_t... Row>(std::index_sequence<Row...>)
+{
+    return std::array<ClickHandler, sizeof...(Row)>{&recordClick<Row>...};
+}
+(std::make_index_sequence<64>());
+
+} // namespace
+
+void TestWindows::assistiveTechnologyReachesEveryClick()
+{
+    std::vector<DispatchEntry> table(dispatchTable().begin(), dispatchTable().end());
+    QVERIFY(table.size() <= clickRecorders.size());
+    for (std::size_t row = 0; row < table.size(); ++row) {
+        if (table[row].event == Event::Click)
+            table[row].handler = clickRecorders[row];
+    }
+    Program recording(table);
+    for (const WindowId id : {WindowId::Form1, WindowId::Form2, WindowId::aboutmeta}) {
+        recording.toolkit.showWindow(id);
+        // Every label and picture: named when it is a picture, and with one
+        // action, running its own click row, exactly when it has one.
+        for (QLabel* label : recording.toolkit.window(id)->findChildren<QLabel*>()) {
+            const QByteArray name = label->objectName().toUtf8();
+            const auto row = std::ranges::find_if(table, [&](const DispatchEntry& entry) {
+                return entry.window == id && entry.event == Event::Click && entry.control == name.toStdString();
+            });
+            QAccessibleInterface* control = QAccessible::queryAccessibleInterface(label);
+            QVERIFY2(label->pixmap().isNull() || !control->text(QAccessible::Name).isEmpty(), name);
+            const QStringList actions = control->actionInterface()->actionNames();
+            if (row == table.end()) {
+                QVERIFY2(actions.isEmpty(), name);
+                continue;
+            }
+            QVERIFY2(control->role() == QAccessible::Link || control->state().checkable, name);
+            QVERIFY2(!control->text(QAccessible::Name).trimmed().isEmpty(), name);
+            QCOMPARE(actions.size(), 1);
+            clickedRows.clear();
+            control->actionInterface()->doAction(actions.first());
+            QCOMPARE(clickedRows, QList<std::size_t>{std::size_t(row - table.begin())});
+        }
     }
 }
 

@@ -16,6 +16,8 @@ const WindowSpec& window()
 
 std::span<const ControlSpec> controls()
 {
+    // The pushpin's two pictures are one toggle, on while the pin is pressed in.
+    const QString keepOnTop = QStringLiteral("Keep on top");
     // clang-format off
     static const std::array rows{
         //          name        kind              container   left   top  width height tab  text
@@ -36,13 +38,13 @@ std::span<const ControlSpec> controls()
                     QStringLiteral("Web Site Name:")},
 
         ControlSpec{"Image4",   Image,            "Picture1",  120,    0,  600,  315, NoTab,
-                    QStringLiteral(":/assets/light-green.svg")},
+                    QStringLiteral(":/assets/light-green.svg"), None, QStringLiteral("Status light: green")},
         ControlSpec{"Image3",   Image,            "Picture1",  120,    0,  600,  315, NoTab,
-                    QStringLiteral(":/assets/light-red.svg"), Hidden},
+                    QStringLiteral(":/assets/light-red.svg"), Hidden, QStringLiteral("Status light: red")},
         ControlSpec{"Image1",   Image,            "Picture1", 4920,    0,  375,  345, NoTab,
-                    QStringLiteral(":/assets/pin-pressed.svg"), Hidden},
+                    QStringLiteral(":/assets/pin-pressed.svg"), Hidden | Toggle | Checked, keepOnTop},
         ControlSpec{"Image2",   Image,            "Picture1", 4800,    0,  450,  300, NoTab,
-                    QStringLiteral(":/assets/pin-lying.svg")},
+                    QStringLiteral(":/assets/pin-lying.svg"), Toggle, keepOnTop},
     };
     // clang-format on
     return rows;

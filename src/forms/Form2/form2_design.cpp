@@ -24,7 +24,7 @@ std::span<const ControlSpec> controls()
         //          name        kind    container left   top  width height tab  text
         ControlSpec{"Command1", Button, "",        1680, 2400,  735,  375,  3, QStringLiteral("OK")},
         ControlSpec{"Label3",   Label,  "",         120, 1800, 4095,  495,  2,
-                    QString(131, u' ') + partnerHost, Transparent | UpArrow | Continues},
+                    QString(131, u' ') + partnerHost, Transparent | UpArrow | Continues | Link},
         ControlSpec{"Label2",   Label,  "",         120, 1800, 4095,  495,  1,
                     QStringLiteral("Check them out by clicking on there logo above, or pointing your browser to")},
         ControlSpec{"Label1",   Label,  "",         120,  600, 4095,  975,  0,
@@ -33,7 +33,7 @@ std::span<const ControlSpec> controls()
                                    "anyone looking into sponsors, promotion, hosting, discussion, or just about "
                                    "anything else a webmaster might be looking for.") + QString(130, u' ')},
         ControlSpec{"Image1",   Image,  "",         120,  120, 4140,  420, NoTab,
-                    QStringLiteral(":/assets/partner-banner.svg"), UpArrow},
+                    QStringLiteral(":/assets/partner-banner.svg"), UpArrow | Link, QStringLiteral("Hollisway logo")},
     };
     // clang-format on
     return rows;
