@@ -1,0 +1,84 @@
+#include "app_fixture.h"
+#include "forms/Form1/form1_design.h"
+
+#include <QAbstractButton>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+
+// On a German desktop (the test's environment says so): what Qt supplies
+// speaks German, while every text of the program's own stays as designed.
+class TestLanguage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { followDesktopLanguage(); }
+    void init() { main = program.show(WindowId::Form1); }
+    void messageBoxes_data();
+    void messageBoxes();
+    void textBoxMenu();
+    void saveDialog();
+
+private:
+    RunningProgram program;
+    QWidget* main = nullptr;
+};
+
+void TestLanguage::messageBoxes_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("buttons"); // Qt's words for them, in German
+    QTest::newRow("Exit") << "mnuExit" << Form1Design::exitTitle << Form1Design::exitQuestion
+                          << QStringList{"Ja", "Nein"};
+    QTest::newRow("Build with nothing typed")
+        << "mnuBuild" << Form1Design::errorTitle << Form1Design::missingTitleMessage << QStringList{"OK"};
+}
+
+void TestLanguage::messageBoxes()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    QFETCH(QStringList, buttons);
+    QStringList shown;
+    whenModalOpens([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QCOMPARE(box->windowTitle(), title);
+        QCOMPARE(box->text(), text);
+        for (QAbstractButton* button : box->buttons())
+            shown << button->text().remove(u'&');
+        box->button(box->buttons().size() > 1 ? QMessageBox::No : QMessageBox::Ok)->click();
+    });
+    main->findChild<QAction*>(command)->trigger();
+    shown.sort();
+    QCOMPARE(shown, buttons);
+}
+
+void TestLanguage::textBoxMenu()
+{
+    const std::unique_ptr<QMenu> menu(
+        program.control<QLineEdit>(WindowId::Form1, "Text1")->createStandardContextMenu());
+    QStringList entries;
+    for (const QAction* action : menu->actions())
+        entries << action->text().section(u'\t', 0, 0).remove(u'&');
+    QVERIFY2(entries.contains("Kopieren") && entries.contains("Ausschneiden"), qPrintable(entries.join(", ")));
+}
+
+void TestLanguage::saveDialog()
+{
+    QString accept;
+    whenModalOpens([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QFileDialog*>(modal);
+        QCOMPARE(dialog->windowTitle(), Form1Design::saveDialog().title);
+        accept = dialog->labelText(QFileDialog::Accept).remove(u'&');
+        dialog->reject();
+    });
+    main->findChild<QAction*>("mnuSave")->trigger();
+    QCOMPARE(accept, "Speichern");
+}
+
+QTEST_MAIN(TestLanguage)
+#include "tst_language.moc"
