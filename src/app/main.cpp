@@ -1,8 +1,11 @@
 #include "app/command_line.h"
+#include "app/no_display.h"
 #include "app/platform_choice.h"
+#include "app/platform_start_watch.h"
 #include "app/program.h"
 
 #include <QApplication>
+#include <cstdlib>
 
 int main(int argc, char* argv[])
 {
@@ -14,7 +17,10 @@ int main(int argc, char* argv[])
         return printAnswer(*commandLine.answer);
 
     PlatformArguments platformArguments(argc, argv);
+    PlatformStartWatch watch(noDisplayMessage(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
+                                              std::getenv("QT_QPA_PLATFORM"), commandLine.platform.toStdString()));
     QApplication app(platformArguments.count, platformArguments.vector());
+    watch.finish();
     applyIdentity();
     Program program;
     program.toolkit.showWindow(WindowId::Form1);
