@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
