@@ -6,6 +6,8 @@
 namespace identity {
 
 inline const QString applicationTitle = QStringLiteral("Kestrine");
+// The executable's name, as the user types it.
+inline const QString command = QStringLiteral("kestrine");
 inline const QString organization = QStringLiteral("Orbeck Software");
 inline const QString version = QStringLiteral(KESTRINE_VERSION);
 

@@ -1,12 +1,26 @@
+#include "app/command_line.h"
+#include "app/no_display.h"
 #include "app/platform_choice.h"
+#include "app/platform_start_watch.h"
 #include "app/program.h"
 
 #include <QApplication>
+#include <cstdlib>
 
 int main(int argc, char* argv[])
 {
-    PlatformArguments arguments(argc, argv);
-    QApplication app(arguments.count, arguments.vector());
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const CommandLine commandLine = readCommandLine(arguments);
+    if (commandLine.answer)
+        return printAnswer(*commandLine.answer);
+
+    PlatformArguments platformArguments(argc, argv);
+    PlatformStartWatch watch(noDisplayMessage(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
+                                              std::getenv("QT_QPA_PLATFORM"), commandLine.platform.toStdString()));
+    QApplication app(platformArguments.count, platformArguments.vector());
+    watch.finish();
     applyIdentity();
     followDesktopLanguage();
     Program program;

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// What the program says instead of starting, and the status it ends with.
+struct CommandLineAnswer {
+    int status = 0;
+    QString text;
+};
+
+// The command line as read before any window system is touched. The program
+// takes no arguments; Qt's standard options (-platform, -style, ...) are
+// accepted and left for QApplication to read.
+struct CommandLine {
+    // Set for --help, --version and every mistake: the program ends with it.
+    std::optional<CommandLineAnswer> answer;
+    // The platform named with -platform, if any.
+    QString platform;
+};
+
+CommandLine readCommandLine(const QStringList& arguments);
+
+// Prints the answer, on standard output when it is not an error, and
+// returns its status.
+int printAnswer(const CommandLineAnswer& answer);
