@@ -25,7 +25,6 @@ void TestCommandLine::answers_data()
 
     const QString version = QStringLiteral("kestrine " KESTRINE_VERSION);
     QTest::newRow("--version") << QStringList{"--version"} << QStringList{} << 0 << QStringList{version};
-    QTest::newRow("-v") << QStringList{"-v"} << QStringList{} << 0 << QStringList{version};
     QTest::newRow("Qt's options, then -v")
         << QStringList{"-platform", "xcb", "-reverse", "-v"} << QStringList{} << 0 << QStringList{version};
     QTest::newRow("--help") << QStringList{"--help"} << QStringList{} << 0 << QStringList{"Usage: kestrine"};

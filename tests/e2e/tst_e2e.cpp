@@ -103,11 +103,8 @@ void TestEndToEnd::pasteBuildAndSave_data()
         million[i] = u' ';
     QTest::newRow("a million characters each")
         << QStringList{million, QString(million).replace(u'x', u'y'), QString(million).replace(u'x', u'z')};
-    QTest::newRow("control characters and NUL") << QStringList{QString("a\x01"
-                                                                       "b\x07"),
-                                                               QString("d\x1b"
-                                                                       "e\tf"),
-                                                               QString::fromUtf16(u"g\0h", 3)};
+    QTest::newRow("control characters and NUL") << QStringList{
+        QString::fromUtf16(u"a\u0001b\u0007"), QString::fromUtf16(u"d\u001be\tf"), QString::fromUtf16(u"g\0h", 3)};
     QTest::newRow("right-to-left and non-Latin") << QStringList{"שלום עולם", "مرحبا بالعالم", "日本語, Ελληνικά"};
 }
 

@@ -2,7 +2,6 @@
 #include "forms/Form1/form1_design.h"
 
 #include <QAbstractButton>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -18,7 +17,6 @@ private slots:
     void messageBoxes_data();
     void messageBoxes();
     void textBoxMenu();
-    void saveDialog();
 
 private:
     RunningProgram program;
@@ -65,19 +63,6 @@ void TestLanguage::textBoxMenu()
     for (const QAction* action : menu->actions())
         entries << action->text().section(u'\t', 0, 0).remove(u'&');
     QVERIFY2(entries.contains("Kopieren") && entries.contains("Ausschneiden"), qPrintable(entries.join(", ")));
-}
-
-void TestLanguage::saveDialog()
-{
-    QString accept;
-    whenModalOpens([&](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        QCOMPARE(dialog->windowTitle(), Form1Design::saveDialog().title);
-        accept = dialog->labelText(QFileDialog::Accept).remove(u'&');
-        dialog->reject();
-    });
-    main->findChild<QAction*>("mnuSave")->trigger();
-    QCOMPARE(accept, "Speichern");
 }
 
 QTEST_MAIN(TestLanguage)

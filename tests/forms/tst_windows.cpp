@@ -233,7 +233,6 @@ void TestWindows::assistiveTechnologyReachesEveryClick()
                 continue;
             }
             QVERIFY2(control->role() == QAccessible::Link || control->state().checkable, name);
-            QVERIFY2(!control->text(QAccessible::Name).trimmed().isEmpty(), name);
             QCOMPARE(actions.size(), 1);
             clickedRows.clear();
             control->actionInterface()->doAction(actions.first());
