@@ -33,6 +33,9 @@ void TestLanguage::messageBoxes_data()
                           << QStringList{"Ja", "Nein"};
     QTest::newRow("Build with nothing typed")
         << "mnuBuild" << Form1Design::errorTitle << Form1Design::missingTitleMessage << QStringList{"OK"};
+    QTest::newRow("How to, titled with the program's name")
+        << "mnuHowTo"
+        << "Kestrine" << Form1Design::howToText().replace(u'\r', u'\n') << QStringList{"OK"};
 }
 
 void TestLanguage::messageBoxes()
@@ -42,17 +45,15 @@ void TestLanguage::messageBoxes()
     QFETCH(QString, text);
     QFETCH(QStringList, buttons);
     QStringList shown;
-    whenModalOpens([&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        QCOMPARE(box->windowTitle(), title);
-        QCOMPARE(box->text(), text);
+    whenModalOpens<QMessageBox>([&](QMessageBox* box) {
         for (QAbstractButton* button : box->buttons())
             shown << button->text().remove(u'&');
+        shown.sort();
+        shown << box->windowTitle() << box->text();
         box->button(box->buttons().size() > 1 ? QMessageBox::No : QMessageBox::Ok)->click();
     });
     main->findChild<QAction*>(command)->trigger();
-    shown.sort();
-    QCOMPARE(shown, buttons);
+    QCOMPARE(shown, (buttons + QStringList{title, text}));
 }
 
 void TestLanguage::textBoxMenu()

@@ -30,7 +30,6 @@ private slots:
         QTest::addColumn<QString>("box"); // none: a browser is registered, and given the address
         const QString http = "http://www.example.com/", missing = "file://" + folder.filePath("missing.html"),
                       inside = "file://" + folder.filePath("page.html/index.html");
-        QTest::newRow("http") << http << QString();
         QTest::newRow("quote, blank and umlaut kept") << "http://example.net/it's a m\u00fchle.html" << QString();
         QTest::newRow("no browser registered") << http << "messageBox 48 |" + refusal;
         QTest::newRow("missing file") << missing << "messageBox 48 |The '" + missing + "' File or Path was Not Found.";
@@ -76,18 +75,6 @@ private slots:
             window = click(control, at);
         QTRY_COMPARE_WITH_TIMEOUT(desktop.received(), QStringList{opened}, 10000);
         QVERIFY(window->isVisible());
-    }
-
-    void refusalIsShownAndTheWindowStays()
-    {
-        QVERIFY(desktop.setWebBrowser(false));
-        QStringList seen;
-        whenModalOpens([&](QWidget* modal) {
-            seen << modal->metaObject()->className() << modal->windowTitle() << modal->property("text").toString();
-            modal->close();
-        });
-        QVERIFY(click("Form2.Image1")->isVisible());
-        QCOMPARE(seen, (QStringList{"QMessageBox", "Kestrine", refusal}));
     }
 };
 

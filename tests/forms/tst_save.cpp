@@ -48,16 +48,6 @@ QStringList entries(const QString& folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
 }
 
-// Answers the Save dialog once it opens, then closes whatever is open.
-void whenSaveDialogOpens(std::function<void(QFileDialog*)> answer)
-{
-    whenModalOpens([answer](QWidget* modal) {
-        if (auto* dialog = qobject_cast<QFileDialog*>(modal))
-            answer(dialog);
-        modal->close();
-    });
-}
-
 // Saves kText to `path` in a child process, so that a dropped identity or a
 // file size limit stays there; true when it told exactly `reason` (nothing
 // when empty).
@@ -96,7 +86,7 @@ void TestSave::dialogAsDesignedRemembersTheName()
     auto save = [&] { program.control<QAction>(WindowId::Form1, "mnuSave")->trigger(); };
     const QString path = dir.filePath("notes");
     QStringList offered;
-    whenSaveDialogOpens([&](QFileDialog* dialog) {
+    whenModalOpens<QFileDialog>([&](QFileDialog* dialog) {
         auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
         for (int i = 0; i < types->count(); ++i)
             offered << types->itemText(i);
@@ -113,7 +103,7 @@ void TestSave::dialogAsDesignedRemembersTheName()
     QVERIFY(saved.startsWith("Once you select build") && saved.endsWith("your HTML page. \r\n\r\n"));
 
     // Offered again, and cancelled: nothing written.
-    whenSaveDialogOpens([&](QFileDialog* dialog) {
+    whenModalOpens<QFileDialog>([&](QFileDialog* dialog) {
         offered = dialog->selectedFiles();
         dialog->reject();
     });

@@ -24,13 +24,15 @@ struct RunningProgram : Program {
     }
 };
 
-// Runs `answer` on the next modal widget once it is open; the action that
-// opens it runs after this call.
-inline void whenModalOpens(std::function<void(QWidget*)> answer)
+// Runs `answer` on the next modal widget once it is open, if it is a T, then
+// closes whatever is open; the action that opens it runs after this call.
+template <typename T> void whenModalOpens(std::function<void(T*)> answer)
 {
     QTimer::singleShot(0, [answer] {
         QWidget* modal = nullptr;
         QTRY_VERIFY_WITH_TIMEOUT((modal = QApplication::activeModalWidget()) != nullptr, 5000);
-        answer(modal);
+        if (auto* typed = qobject_cast<T*>(modal))
+            answer(typed);
+        modal->close();
     });
 }

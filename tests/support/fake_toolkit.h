@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <functional>
 
 // A toolkit that records what the handlers ask of it and answers the modal
@@ -13,10 +14,7 @@
 // "setText Form1.Text4 <TITLE>..." or "messageBox 16 Error|Please ...".
 class FakeToolkit : public Toolkit {
 public:
-    static QString name(WindowId window)
-    {
-        return window == WindowId::Form1 ? "Form1" : window == WindowId::Form2 ? "Form2" : "aboutmeta";
-    }
+    static QString name(WindowId window) { return std::array{"Form1", "Form2", "aboutmeta"}[std::size_t(window)]; }
     static QString key(Control control)
     {
         return name(control.window) + u'.' + QString::fromUtf8(control.name.data(), qsizetype(control.name.size()));
