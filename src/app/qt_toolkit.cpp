@@ -6,7 +6,6 @@
 
 #include <QCoreApplication>
 #include <QLineEdit>
-#include <QWindow>
 
 QtToolkit::QtToolkit(Dispatcher& dispatcher)
     : dispatcher_(dispatcher),
@@ -96,12 +95,7 @@ void QtToolkit::endProgram()
 
 void QtToolkit::setStaysOnTop(WindowId id, bool onTop)
 {
-    QWidget* shown = windows_.window(id);
-    if (!shown || !shown->windowHandle())
-        return;
-    // Setting the widget's flags would hide the window; the native window's
-    // flags change in place.
-    shown->windowHandle()->setFlag(Qt::WindowStaysOnTopHint, onTop);
+    windows_.setStaysOnTop(id, onTop);
 }
 
 std::uintptr_t QtToolkit::nativeHandle(WindowId id) const

@@ -4,6 +4,7 @@
 #include "forms/Form2/form2_window.h"
 #include "forms/aboutmeta/aboutmeta_window.h"
 
+#include <QWindow>
 #include <algorithm>
 
 namespace {
@@ -25,6 +26,7 @@ QWidget* create(WindowId id)
 
 WindowSet::~WindowSet()
 {
+    QObject::disconnect(pinnedClosing_);
     for (QPointer<QWidget>& window : windows_)
         delete window.data();
 }
@@ -33,8 +35,10 @@ QWidget* WindowSet::open(WindowId id, bool& created)
 {
     QPointer<QWidget>& window = windows_[slot(id)];
     created = !window;
-    if (created)
+    if (created) {
         window = create(id);
+        applyStaysOnTop();
+    }
     return window.data();
 }
 
@@ -51,5 +55,33 @@ void WindowSet::hideAll()
     for (const QPointer<QWidget>& window : windows_) {
         if (window)
             window->hide();
+    }
+}
+
+void WindowSet::setStaysOnTop(WindowId id, bool onTop)
+{
+    QObject::disconnect(pinnedClosing_);
+    pinned_.reset();
+    if (onTop && window(id)) {
+        pinned_ = id;
+        pinnedClosing_ = QObject::connect(window(id), &QObject::destroyed, [this] {
+            pinned_.reset();
+            applyStaysOnTop();
+        });
+    }
+    applyStaysOnTop();
+}
+
+void WindowSet::applyStaysOnTop()
+{
+    const bool above = keptAbove();
+    for (const QPointer<QWidget>& window : windows_) {
+        if (!window || window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == above)
+            continue;
+        // Setting the widget's flags would hide a shown window: the native
+        // window's flag changes in place, and the widget is only told.
+        window->overrideWindowFlags(window->windowFlags().setFlag(Qt::WindowStaysOnTopHint, above));
+        if (QWindow* native = window->windowHandle())
+            native->setFlag(Qt::WindowStaysOnTopHint, above);
     }
 }

@@ -33,8 +33,18 @@ public:
 
     void hideAll();
 
+    // Keeps the window above other programs' windows, or returns it to the
+    // ordinary stacking order. While one is kept there, the program's other
+    // windows, those opened later included, are kept there with it, so that
+    // none opens or comes forward hidden under it; they leave with it.
+    void setStaysOnTop(WindowId id, bool onTop);
+
 private:
     static std::size_t slot(WindowId id) { return static_cast<std::size_t>(id); }
+    bool keptAbove() const { return pinned_ && window(*pinned_); }
+    void applyStaysOnTop();
 
     std::array<QPointer<QWidget>, 3> windows_;
+    std::optional<WindowId> pinned_;
+    QMetaObject::Connection pinnedClosing_;
 };

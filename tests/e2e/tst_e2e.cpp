@@ -84,12 +84,21 @@ void TestEndToEnd::placedAndPinnedAsTheWindowManagerSeesIt()
     QVERIFY(!state().contains("_NET_WM_STATE_ABOVE"));
     click({324, 276}); // the pin lying on its side
     QTRY_VERIFY_WITH_TIMEOUT(state().contains("_NET_WM_STATE_ABOVE"), kPatience);
+    // A window the program opens while pinned comes up in front, with the keyboard.
+    press(id, {"alt+h", "w"});
+    const QString resources = waitForWindow("Web Master Resources");
+    const auto stacking = [] { return run("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"}); };
+    const auto hex = [](const QString& window) { return "0x" + QString::number(window.toUInt(), 16); };
+    QTRY_VERIFY_WITH_TIMEOUT(stacking().indexOf(hex(resources)) > stacking().indexOf(hex(id)), kPatience);
+    QTRY_COMPARE_WITH_TIMEOUT(xdotool({"getactivewindow"}), resources, kPatience);
     // The pressed pin, clicked far enough from the first click to make no
-    // double click of the two.
+    // double click of the two: no window of the program stays above others.
     click({348, 291});
     QTRY_VERIFY_WITH_TIMEOUT(!state().contains("_NET_WM_STATE_ABOVE"), kPatience);
+    QVERIFY(!run("xprop", {"-id", resources, "_NET_WM_STATE"}).contains("_NET_WM_STATE_ABOVE"));
     QCOMPARE(windowGeometry(id), placed);
 
+    press(resources, {"Return"});
     press(id, {"alt+F4"}); // closed through the frame: nothing is asked
     QVERIFY(program.process().waitForFinished(kPatience));
     QCOMPARE(program.process().exitStatus(), QProcess::NormalExit);
