@@ -1,66 +1,10 @@
 #include "forms/click_target.h"
 
-#include <QAccessibleWidget>
+#include "forms/accessible_controls.h"
+#include "forms/design_panel.h"
+
 #include <QMouseEvent>
-
-namespace {
-
-// What assistive technology is told of a click target, and the one action it
-// may take on it.
-class ClickTargetAccessible : public QAccessibleWidget {
-public:
-    explicit ClickTargetAccessible(ClickTarget* target)
-        : QAccessibleWidget(target, target->presentation() == ClickTarget::Presentation::Link ? QAccessible::Link
-                                                                                              : QAccessible::CheckBox)
-    {
-    }
-
-    QString text(QAccessible::Text which) const override
-    {
-        QString text = QAccessibleWidget::text(which);
-        if (which == QAccessible::Name && text.isEmpty())
-            text = target()->text();
-        return text;
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        if (target()->presentation() == ClickTarget::Presentation::Link) {
-            state.linked = true;
-        } else {
-            state.checkable = true;
-            state.checked = target()->isChecked();
-        }
-        return state;
-    }
-
-    QStringList actionNames() const override { return {action()}; }
-
-    void doAction(const QString& name) override
-    {
-        if (name == action())
-            emit target()->clicked();
-    }
-
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
-
-private:
-    ClickTarget* target() const { return static_cast<ClickTarget*>(widget()); }
-    QString action() const
-    {
-        return target()->presentation() == ClickTarget::Presentation::Link ? pressAction() : toggleAction();
-    }
-};
-
-QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
-{
-    if (className != QLatin1StringView(ClickTarget::staticMetaObject.className()))
-        return nullptr;
-    return new ClickTargetAccessible(static_cast<ClickTarget*>(object));
-}
-
-} // namespace
+#include <QPainter>
 
 ClickTarget::ClickTarget(Presentation presentation, bool checked, QWidget* parent)
     // Qt keeps the first accessible interface that anything asks for, which
@@ -68,8 +12,7 @@ ClickTarget::ClickTarget(Presentation presentation, bool checked, QWidget* paren
     // is a click target.
     : QLabel(nullptr), presentation_(presentation), checked_(checked)
 {
-    static const bool factoryInstalled = (QAccessible::installFactory(accessibleFor), true);
-    Q_UNUSED(factoryInstalled);
+    presentControlsToAssistiveTechnology();
     setParent(parent);
 }
 
@@ -84,4 +27,15 @@ void ClickTarget::mouseReleaseEvent(QMouseEvent* event)
     pressed_ = false;
     if (click)
         emit clicked();
+}
+
+void ClickTarget::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    // A toggle has no focus of its own: it is what its panel offers while the
+    // panel has the focus.
+    if (presentation_ == Presentation::Toggle && parentWidget() && parentWidget()->hasFocus()) {
+        QPainter painter(this);
+        drawFocusFrame(painter, *this, rect());
+    }
 }

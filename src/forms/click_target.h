@@ -24,6 +24,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     // The second press of a double click makes no second click.
     void mouseDoubleClickEvent(QMouseEvent*) override {}
 

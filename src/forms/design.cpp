@@ -1,8 +1,11 @@
 #include "forms/design.h"
 
+#include "forms/accessible_controls.h"
 #include "forms/click_target.h"
 #include "forms/continuation_label.h"
 #include "forms/design_font.h"
+#include "forms/design_panel.h"
+#include "forms/toggle_pair.h"
 
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -61,6 +64,9 @@ QLabel* makeLabel(const ControlSpec& spec, QWidget* parent)
     label->setAlignment(Qt::AlignTop | ((spec.options & Centred) ? Qt::AlignHCenter : Qt::AlignLeft));
     label->setAutoFillBackground(!(spec.options & Transparent));
     label->setText(spec.text);
+    // Blanks that place words on the window are not read out.
+    if (const QString words = spec.text.simplified(); words != spec.text)
+        label->setAccessibleName(words);
     return label;
 }
 
@@ -69,12 +75,8 @@ QWidget* makeWidget(const ControlSpec& spec, QWidget* parent, QWidget* behind)
     if (spec.options & Continues)
         return new ContinuationLabel(spec.text, qobject_cast<QLabel*>(behind), parent);
     switch (spec.kind) {
-    case Kind::Panel: {
-        auto* panel = new QFrame(parent);
-        panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-        panel->setFocusPolicy(Qt::TabFocus);
-        return panel;
-    }
+    case Kind::Panel:
+        return new DesignPanel(parent);
     case Kind::TextBox: {
         auto* box = new QLineEdit(parent);
         box->setMaxLength(std::numeric_limits<int>::max());
@@ -130,6 +132,18 @@ QRect geometryOf(const ControlSpec& spec)
     return QRect(px(spec.left), px(spec.top), px(spec.width), height);
 }
 
+// The two pictures of a container that make one toggle.
+void pairToggles(QWidget* container, const std::vector<std::pair<const ControlSpec*, QWidget*>>& created)
+{
+    std::vector<ClickTarget*> toggles;
+    for (auto [spec, widget] : created) {
+        if (spec->options & Toggle)
+            toggles.push_back(static_cast<ClickTarget*>(widget));
+    }
+    if (toggles.size() == 2)
+        new TogglePair(toggles[0], toggles[1], container);
+}
+
 void build(QWidget* parent, std::string_view container, std::span<const ControlSpec> controls,
            std::map<int, QWidget*>& byTab)
 {
@@ -154,6 +168,7 @@ void build(QWidget* parent, std::string_view container, std::span<const ControlS
             byTab[spec.tab] = widget;
         created.emplace_back(&spec, widget);
     }
+    pairToggles(parent, created);
     for (auto [spec, widget] : created)
         build(widget, spec->name, controls, byTab);
 }
@@ -196,6 +211,7 @@ void buildControls(QWidget* client, std::span<const ControlSpec> controls, std::
 
 void applyWindowDesign(QWidget* window, const WindowSpec& spec)
 {
+    presentControlsToAssistiveTechnology();
     window->setObjectName(QLatin1StringView(spec.name));
     window->setWindowTitle(spec.caption);
     window->setWindowIcon(QIcon(QLatin1StringView(spec.icon)));

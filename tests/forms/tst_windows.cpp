@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QWindow>
+#include <set>
 
 // The three windows as the program builds them from their designs, and their
 // life: keys, one copy each, the end of the program. Real widgets, offscreen.
@@ -28,6 +29,8 @@ private slots:
     void buildByKeys();
     void pinIsOneToggle();
     void assistiveTechnologyReachesEveryClick();
+    void pressReleasedOutsideIsNoClick_data();
+    void pressReleasedOutsideIsNoClick();
     void oneCopyOfEachWindow();
     void keys_data();
     void keys();
@@ -172,34 +175,6 @@ void TestWindows::buildByKeys()
     QCOMPARE(QApplication::focusWidget()->objectName(), "Picture1"); // Build moves no focus
 }
 
-void TestWindows::pinIsOneToggle()
-{
-    QWidget* main = program->show(WindowId::Form1);
-    QWidget* pictures[] = {program->control(WindowId::Form1, "Image2"), program->control(WindowId::Form1, "Image1")};
-    // Clicked (first with a double click), then toggled by assistive technology:
-    // each swaps the pictures once, and the one showing, named as the other,
-    // tells whether the window is pinned.
-    for (int step = 0; step < 4; ++step) {
-        const bool pinned = step % 2;
-        QAccessibleInterface* pin = QAccessible::queryAccessibleInterface(pictures[pinned]);
-        QVERIFY(pictures[pinned]->isVisible() && !pictures[!pinned]->isVisible() && pin->state().checkable);
-        QCOMPARE(main->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint), pinned);
-        QCOMPARE(pin->state().checked, pinned);
-        QCOMPARE(pin->text(QAccessible::Name),
-                 QAccessible::queryAccessibleInterface(pictures[!pinned])->text(QAccessible::Name));
-        const QPoint middle = pictures[pinned]->rect().center();
-        if (step >= 2)
-            pin->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-        else
-            QTest::mouseClick(pictures[pinned], Qt::LeftButton, {}, middle);
-        if (step == 0) { // made a double click: its second press lands on the picture the first one showed
-            QMouseEvent second(QEvent::MouseButtonDblClick, middle, QPointF(), Qt::LeftButton, Qt::LeftButton, {});
-            QApplication::sendEvent(pictures[1], &second);
-            QTest::mouseRelease(pictures[1], Qt::LeftButton, {}, middle);
-        }
-    }
-}
-
 namespace {
 
 // Click handlers that record which row of the dispatch table they stand for.
@@ -214,40 +189,154 @@ const auto clickRecorders = []<std::size_t... Row>(std::index_sequence<Row...>)
 }
 (std::make_index_sequence<64>());
 
+// The program's own table, each click handler replaced by its recorder.
+std::vector<DispatchEntry> recordingTable()
+{
+    std::vector<DispatchEntry> table(dispatchTable().begin(), dispatchTable().end());
+    for (std::size_t row = 0; row < table.size(); ++row) {
+        if (table[row].event == Event::Click)
+            table[row].handler = clickRecorders.at(row);
+    }
+    return table;
+}
+
+QList<QAccessibleInterface*> childrenOf(QAccessibleInterface* parent)
+{
+    QList<QAccessibleInterface*> children;
+    for (int i = 0; i < parent->childCount(); ++i)
+        children << parent->child(i);
+    return children;
+}
+
+void walk(QAccessibleInterface* node, QList<QAccessibleInterface*>& into)
+{
+    into << node;
+    for (QAccessibleInterface* child : childrenOf(node))
+        walk(child, into);
+}
+
 } // namespace
+
+void TestWindows::pinIsOneToggle()
+{
+    QWidget* main = program->show(WindowId::Form1);
+    QVERIFY(QTest::qWaitForWindowActive(main));
+    QWidget* strip = program->control(WindowId::Form1, "Picture1");
+    QWidget* pictures[] = {program->control(WindowId::Form1, "Image2"), program->control(WindowId::Form1, "Image1")};
+    const auto toggles = [&] {
+        QList<QAccessibleInterface*> found = childrenOf(QAccessible::queryAccessibleInterface(strip));
+        found.removeIf([](QAccessibleInterface* child) { return child->role() != QAccessible::CheckBox; });
+        return found;
+    };
+    QCOMPARE(toggles().size(), 1);
+    QAccessibleInterface* pin = toggles().first();
+    // The strip has the focus at start, and what it offers is the pin.
+    QCOMPARE(QAccessible::queryAccessibleInterface(strip)->focusChild(), pin);
+    QVERIFY(pin->state().focused && !QAccessible::queryAccessibleInterface(strip)->state().focused);
+    // Clicked (first with a double click), toggled by assistive technology,
+    // then by Space on the strip: each turns the one pin over once.
+    for (int step = 0; step < 6; ++step) {
+        const bool pinned = step % 2;
+        QCOMPARE(toggles(), QList{pin});
+        QVERIFY(pictures[pinned]->isVisible() && !pictures[!pinned]->isVisible());
+        QCOMPARE(main->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint), pinned);
+        QCOMPARE(pin->state().checked, pinned);
+        QCOMPARE(pin->text(QAccessible::Name), pictures[pinned]->accessibleName());
+        const QPoint middle = pictures[pinned]->rect().center();
+        if (step >= 4)
+            QTest::keyClick(strip, Qt::Key_Space);
+        else if (step >= 2)
+            pin->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        else
+            QTest::mouseClick(pictures[pinned], Qt::LeftButton, {}, middle);
+        if (step == 0) { // made a double click: its second press lands on the picture the first one showed
+            QMouseEvent second(QEvent::MouseButtonDblClick, middle, QPointF(), Qt::LeftButton, Qt::LeftButton, {});
+            QApplication::sendEvent(pictures[1], &second);
+            QTest::mouseRelease(pictures[1], Qt::LeftButton, {}, middle);
+        }
+    }
+    // Each panel shows that it has the focus; the strip shows it on the pin.
+    for (const char* name : {"Picture1", "Picture2"}) {
+        QWidget* panel = program->control(WindowId::Form1, name);
+        panel->setFocus();
+        const QImage focused = panel->grab().toImage();
+        program->control(WindowId::Form1, "Text1")->setFocus();
+        QVERIFY2(panel->grab().toImage() != focused, name);
+    }
+}
 
 void TestWindows::assistiveTechnologyReachesEveryClick()
 {
-    std::vector<DispatchEntry> table(dispatchTable().begin(), dispatchTable().end());
-    QVERIFY(table.size() <= clickRecorders.size());
-    for (std::size_t row = 0; row < table.size(); ++row) {
-        if (table[row].event == Event::Click)
-            table[row].handler = clickRecorders[row];
-    }
+    const std::vector<DispatchEntry> table = recordingTable();
     Program recording(table);
     for (const WindowId id : {WindowId::Form1, WindowId::Form2, WindowId::aboutmeta}) {
         recording.toolkit.showWindow(id);
-        // Every label and picture: named when it is a picture, and with one
-        // action, running its own click row, exactly when it has one.
-        for (QLabel* label : recording.toolkit.window(id)->findChildren<QLabel*>()) {
-            const QByteArray name = label->objectName().toUtf8();
-            const auto row = std::ranges::find_if(table, [&](const DispatchEntry& entry) {
-                return entry.window == id && entry.event == Event::Click && entry.control == name.toStdString();
-            });
-            QAccessibleInterface* control = QAccessible::queryAccessibleInterface(label);
-            QVERIFY2(label->pixmap().isNull() || !control->text(QAccessible::Name).isEmpty(), name);
-            const QStringList actions = control->actionInterface()->actionNames();
-            if (row == table.end()) {
-                QVERIFY2(actions.isEmpty(), name);
+        QWidget* window = recording.toolkit.window(id);
+        QList<QAccessibleInterface*> nodes;
+        walk(QAccessible::queryAccessibleInterface(window), nodes);
+        QCOMPARE(nodes.first()->role(), QAccessible::Window);
+        // Every stop of the focus order, picture and link has a name, said
+        // without runs of blanks, that nothing else of its role in the window has.
+        QSet<std::pair<int, QString>> names;
+        std::set<std::size_t> reached;
+        for (QAccessibleInterface* node : nodes) {
+            const QString name = node->text(QAccessible::Name);
+            const QByteArray what = (node->object()->objectName() + u' ' + name).toUtf8();
+            const bool named = node->state().focusable || node->role() == QAccessible::Graphic ||
+                               node->role() == QAccessible::Link || node->role() == QAccessible::CheckBox;
+            QVERIFY2(!named || !name.isEmpty(), what);
+            QVERIFY2(name == name.simplified(), what);
+            QVERIFY2(name.isEmpty() || !names.contains({node->role(), name}), what);
+            names.insert({node->role(), name});
+            // A label or picture has one action exactly when it takes clicks,
+            // and it runs the click row of what shows.
+            if (!qobject_cast<QLabel*>(node->object()) && node->role() != QAccessible::CheckBox)
                 continue;
-            }
-            QVERIFY2(control->role() == QAccessible::Link || control->state().checkable, name);
-            QCOMPARE(actions.size(), 1);
+            const QStringList actions =
+                node->actionInterface() ? node->actionInterface()->actionNames() : QStringList();
+            QVERIFY2(actions.size() == (node->role() == QAccessible::Link || node->role() == QAccessible::CheckBox),
+                     what);
+            if (actions.isEmpty())
+                continue;
             clickedRows.clear();
-            control->actionInterface()->doAction(actions.first());
-            QCOMPARE(clickedRows, QList<std::size_t>{std::size_t(row - table.begin())});
+            node->actionInterface()->doAction(actions.first());
+            QVERIFY2(clickedRows.size() == 1 && table[clickedRows.first()].window == id, what);
+            reached.insert(clickedRows.first());
         }
+        std::set<std::size_t> labelRows;
+        for (std::size_t row = 0; row < table.size(); ++row) {
+            const QString control = QString::fromUtf8(table[row].control.data(), qsizetype(table[row].control.size()));
+            const auto* label = window->findChild<QLabel*>(control);
+            if (table[row].window == id && table[row].event == Event::Click && label && !label->isHidden())
+                labelRows.insert(row);
+        }
+        QCOMPARE(reached, labelRows);
     }
+}
+
+void TestWindows::pressReleasedOutsideIsNoClick_data()
+{
+    QTest::addColumn<int>("window");
+    QTest::addColumn<QString>("control");
+    QTest::newRow("pushpin") << int(WindowId::Form1) << "Image2";
+    QTest::newRow("link") << int(WindowId::aboutmeta) << "Label7";
+}
+
+void TestWindows::pressReleasedOutsideIsNoClick()
+{
+    QFETCH(int, window);
+    QFETCH(QString, control);
+    const std::vector<DispatchEntry> table = recordingTable();
+    Program recording(table);
+    recording.toolkit.showWindow(WindowId(window));
+    auto* target = recording.toolkit.window(WindowId(window))->findChild<QWidget*>(control);
+    clickedRows.clear();
+    // Dragged off before the button comes up: cancelled, as on any button.
+    QTest::mousePress(target, Qt::LeftButton, {}, target->rect().center());
+    QTest::mouseRelease(target, Qt::LeftButton, {}, target->rect().bottomRight() + QPoint(4, 4));
+    QVERIFY(clickedRows.isEmpty());
+    QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
+    QCOMPARE(clickedRows.size(), 1);
 }
 
 void TestWindows::oneCopyOfEachWindow()

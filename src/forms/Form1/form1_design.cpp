@@ -24,8 +24,10 @@ std::span<const ControlSpec> controls()
         ControlSpec{"Text4",    MultiLineTextBox, "",          120, 2280, 5175, 1575,  8, initialOutputText()},
         ControlSpec{"Text2",    TextBox,          "",          120,  960, 5175,  285,  5, {}},
         ControlSpec{"Text1",    TextBox,          "",          120,  360, 5175,  285,  3, {}},
-        ControlSpec{"Picture2", Panel,            "",            0,    0, 5415, 3975,  1, {}},
-        ControlSpec{"Picture1", Panel,            "",            0, 4080, 5415,  375,  0, {}},
+        ControlSpec{"Picture2", Panel,            "",            0,    0, 5415, 3975,  1, {},
+                    None, QStringLiteral("Web site details")},
+        ControlSpec{"Picture1", Panel,            "",            0, 4080, 5415,  375,  0, {},
+                    None, QStringLiteral("Status light and pushpin")},
 
         ControlSpec{"Text3",    TextBox,          "Picture2",  120, 1560, 5175,  285,  7, {}},
         ControlSpec{"Label4",   Label,            "Picture2",  120, 1920, 5175,  255,  9,
