@@ -76,6 +76,10 @@ void TestEndToEnd::placedAndPinnedAsTheWindowManagerSeesIt()
     QCOMPARE(placed.width(), 362);
     const QString actions = run("xprop", {"-id", id, "_NET_WM_ALLOWED_ACTIONS"});
     QVERIFY2(!actions.contains("MAXIMIZE") && !actions.contains("RESIZE"), qPrintable(actions));
+    // Docks and window switchers find the desktop entry by the window's class.
+    const QString windowClass = run("xprop", {"-id", id, "WM_CLASS"}).section(u'"', 3, 3);
+    QVERIFY2(contents(KESTRINE_DESKTOP_ENTRY).contains("\nStartupWMClass=" + windowClass.toUtf8() + '\n'),
+             qPrintable(windowClass));
 
     const auto click = [&](QPoint inClient) {
         const QPoint at = client + inClient;
