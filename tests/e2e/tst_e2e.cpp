@@ -18,6 +18,7 @@ private slots:
     void pasteBuildAndSave();
     void companionProgramStartsBesideTheProgram();
     void exitYesEndsTheProgram();
+    void startUpMessagesReachStandardError();
 };
 
 namespace {
@@ -170,6 +171,20 @@ void TestEndToEnd::exitYesEndsTheProgram()
     press(waitForWindow("Confirm Exit"), {"Return"}); // Yes is the default button
     QVERIFY(program.process().waitForFinished(kPatience));
     QCOMPARE(program.process().exitCode(), 0);
+}
+
+void TestEndToEnd::startUpMessagesReachStandardError()
+{
+    // Qt warns, while the application is built, of a runtime folder that
+    // others may read, and names it.
+    QTemporaryDir runtime;
+    QVERIFY(QFile::setPermissions(runtime.path(), QFile::permissions(runtime.path()) | QFile::ReadOther));
+    Program program({"XDG_RUNTIME_DIR=" + runtime.path()}, KESTRINE_EXECUTABLE, QProcess::SeparateChannels);
+    waitForWindow("Orbeck Kestrine");
+    QByteArray errors;
+    QTRY_VERIFY2_WITH_TIMEOUT(
+        (errors += program.process().readAllStandardError()).contains(runtime.path().toLocal8Bit()), errors.constData(),
+        kPatience);
 }
 
 QTEST_MAIN(TestEndToEnd)
