@@ -103,6 +103,7 @@ CommandLine readCommandLine(const QStringList& arguments)
         line.answer = mistake(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first()));
     }
     line.platform = parser.value(QStringLiteral("platform"));
+    line.display = parser.value(QStringLiteral("display"));
     return line;
 }
 

@@ -16,8 +16,9 @@ struct CommandLineAnswer {
 struct CommandLine {
     // Set for --help, --version and every mistake: the program ends with it.
     std::optional<CommandLineAnswer> answer;
-    // The platform named with -platform, if any.
+    // The platform named with -platform, and the X display with -display, if any.
     QString platform;
+    QString display;
 };
 
 CommandLine readCommandLine(const QStringList& arguments);

@@ -18,7 +18,8 @@ int main(int argc, char* argv[])
 
     PlatformArguments platformArguments(argc, argv);
     PlatformStartWatch watch(noDisplayMessage(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
-                                              std::getenv("QT_QPA_PLATFORM"), commandLine.platform.toStdString()));
+                                              std::getenv("QT_QPA_PLATFORM"), commandLine.platform.toStdString(),
+                                              commandLine.display.toStdString()));
     QApplication app(platformArguments.count, platformArguments.vector());
     watch.finish();
     applyIdentity();

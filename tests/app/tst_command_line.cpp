@@ -41,6 +41,8 @@ void TestCommandLine::answers_data()
     QTest::newRow("no display") << QStringList{} << QStringList{} << 1 << QStringList{"DISPLAY", "WAYLAND_DISPLAY"};
     QTest::newRow("X display that cannot be reached") << QStringList{} << QStringList{"DISPLAY=no-such-display"} << 1
                                                       << QStringList{"'no-such-display'", "WAYLAND_DISPLAY"};
+    QTest::newRow("X display given with -display") << QStringList{"-display", "no-such-display"} << QStringList{} << 1
+                                                   << QStringList{"'no-such-display'", "-display"};
     // Were -platform not handed to Qt, the environment's platform would start.
     QTest::newRow("Qt's options reach Qt")
         << QStringList{"-reverse", "-style", "Fusion", "-platform", "no-such-platform"}

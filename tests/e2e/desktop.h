@@ -50,13 +50,14 @@ inline QRect windowGeometry(const QString& id)
 // The program, started as a user starts it; stopped when this goes away.
 class Program {
 public:
-    explicit Program(const QStringList& env = {}, const QString& path = QStringLiteral(KESTRINE_EXECUTABLE))
+    explicit Program(const QStringList& env = {}, const QString& path = QStringLiteral(KESTRINE_EXECUTABLE),
+                     QProcess::ProcessChannelMode channels = QProcess::ForwardedErrorChannel)
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const QString& each : env)
             environment.insert(each.section('=', 0, 0), each.section('=', 1));
         process_.setProcessEnvironment(environment);
-        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process_.setProcessChannelMode(channels);
         process_.start(path, {});
     }
     ~Program()

@@ -18,6 +18,7 @@ private slots:
     void pasteBuildAndSave();
     void companionProgramStartsBesideTheProgram();
     void exitYesEndsTheProgram();
+    void startUpMessagesReachStandardError();
 };
 
 namespace {
@@ -76,6 +77,10 @@ void TestEndToEnd::placedAndPinnedAsTheWindowManagerSeesIt()
     QCOMPARE(placed.width(), 362);
     const QString actions = run("xprop", {"-id", id, "_NET_WM_ALLOWED_ACTIONS"});
     QVERIFY2(!actions.contains("MAXIMIZE") && !actions.contains("RESIZE"), qPrintable(actions));
+    // Docks and window switchers find the desktop entry by the window's class.
+    const QString windowClass = run("xprop", {"-id", id, "WM_CLASS"}).section(u'"', 3, 3);
+    QVERIFY2(contents(KESTRINE_DESKTOP_ENTRY).contains("\nStartupWMClass=" + windowClass.toUtf8() + '\n'),
+             qPrintable(windowClass));
 
     const auto click = [&](QPoint inClient) {
         const QPoint at = client + inClient;
@@ -175,6 +180,20 @@ void TestEndToEnd::exitYesEndsTheProgram()
     press(waitForWindow("Confirm Exit"), {"Return"}); // Yes is the default button
     QVERIFY(program.process().waitForFinished(kPatience));
     QCOMPARE(program.process().exitCode(), 0);
+}
+
+void TestEndToEnd::startUpMessagesReachStandardError()
+{
+    // Qt warns, while the application is built, of a runtime folder that
+    // others may read, and names it.
+    QTemporaryDir runtime;
+    QVERIFY(QFile::setPermissions(runtime.path(), QFile::permissions(runtime.path()) | QFile::ReadOther));
+    Program program({"XDG_RUNTIME_DIR=" + runtime.path()}, KESTRINE_EXECUTABLE, QProcess::SeparateChannels);
+    waitForWindow("Orbeck Kestrine");
+    QByteArray errors;
+    QTRY_VERIFY2_WITH_TIMEOUT(
+        (errors += program.process().readAllStandardError()).contains(runtime.path().toLocal8Bit()), errors.constData(),
+        kPatience);
 }
 
 QTEST_MAIN(TestEndToEnd)
