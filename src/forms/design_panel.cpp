@@ -24,19 +24,21 @@ TogglePair* DesignPanel::toggle() const
 void DesignPanel::focusInEvent(QFocusEvent* event)
 {
     QFrame::focusInEvent(event);
-    update();
-    if (TogglePair* pair = toggle()) {
-        if (ClickTarget* picture = pair->showing())
-            picture->update();
-        // Qt tells assistive technology of the panel's focus once this
-        // returns; the toggle it offers is announced after that.
+    repaintFocusFrame();
+    // Qt tells assistive technology of the panel's focus once this returns;
+    // the toggle it offers is announced after that.
+    if (toggle())
         QMetaObject::invokeMethod(this, &DesignPanel::announceToggle, Qt::QueuedConnection);
-    }
 }
 
 void DesignPanel::focusOutEvent(QFocusEvent* event)
 {
     QFrame::focusOutEvent(event);
+    repaintFocusFrame();
+}
+
+void DesignPanel::repaintFocusFrame()
+{
     update();
     if (TogglePair* pair = toggle(); pair && pair->showing())
         pair->showing()->update();
