@@ -11,14 +11,12 @@
 
 namespace {
 
-// A label or picture that takes clicks, and the one action it may take.
-class ClickTargetAccessible : public QAccessibleWidget {
+// A label or picture that opens an address or a window when clicked, and
+// its one action. Pictures that take turns as a toggle are presented by
+// their toggle instead.
+class LinkAccessible : public QAccessibleWidget {
 public:
-    explicit ClickTargetAccessible(ClickTarget* target)
-        : QAccessibleWidget(target, target->presentation() == ClickTarget::Presentation::Link ? QAccessible::Link
-                                                                                              : QAccessible::CheckBox)
-    {
-    }
+    explicit LinkAccessible(ClickTarget* target) : QAccessibleWidget(target, QAccessible::Link) {}
 
     QString text(QAccessible::Text which) const override
     {
@@ -31,20 +29,15 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
-        if (target()->presentation() == ClickTarget::Presentation::Link) {
-            state.linked = true;
-        } else {
-            state.checkable = true;
-            state.checked = target()->isChecked();
-        }
+        state.linked = true;
         return state;
     }
 
-    QStringList actionNames() const override { return {action()}; }
+    QStringList actionNames() const override { return {pressAction()}; }
 
     void doAction(const QString& name) override
     {
-        if (name == action())
+        if (name == pressAction())
             emit target()->clicked();
     }
 
@@ -52,10 +45,6 @@ public:
 
 private:
     ClickTarget* target() const { return static_cast<ClickTarget*>(widget()); }
-    QString action() const
-    {
-        return target()->presentation() == ClickTarget::Presentation::Link ? pressAction() : toggleAction();
-    }
 };
 
 // Two pictures taking turns as one check box: the same object whichever
@@ -162,8 +151,10 @@ private:
 
 QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
 {
-    if (className == QLatin1StringView(ClickTarget::staticMetaObject.className()))
-        return new ClickTargetAccessible(static_cast<ClickTarget*>(object));
+    if (className == QLatin1StringView(ClickTarget::staticMetaObject.className())) {
+        auto* target = static_cast<ClickTarget*>(object);
+        return target->presentation() == ClickTarget::Presentation::Link ? new LinkAccessible(target) : nullptr;
+    }
     if (className == QLatin1StringView(TogglePair::staticMetaObject.className()))
         return new ToggleAccessible(static_cast<TogglePair*>(object));
     if (className == QLatin1StringView(DesignPanel::staticMetaObject.className()))
