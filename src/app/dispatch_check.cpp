@@ -1,6 +1,6 @@
 #include "app/dispatch_check.h"
 
-#include "forms/click_target.h"
+#include "forms/controls/click_target.h"
 
 #include <QAbstractButton>
 #include <QAction>

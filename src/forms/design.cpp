@@ -1,26 +1,19 @@
 #include "forms/design.h"
 
-#include "forms/accessible_controls.h"
-#include "forms/click_target.h"
-#include "forms/continuation_label.h"
+#include "forms/control_factory.h"
+#include "forms/controls/accessible_controls.h"
+#include "forms/controls/click_target.h"
+#include "forms/controls/toggle_pair.h"
 #include "forms/design_font.h"
-#include "forms/design_panel.h"
-#include "forms/toggle_pair.h"
 
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSvgRenderer>
 #include <QTextDocument>
 #include <algorithm>
-#include <limits>
 #include <map>
 #include <ranges>
 #include <string_view>
@@ -29,96 +22,6 @@
 namespace design {
 
 namespace {
-
-// A push button that Enter and Return press as well as Space, as they do a
-// focused button in a dialog, without being any window's default button.
-class DesignButton : public QPushButton {
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override
-    {
-        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-            animateClick();
-        else
-            QPushButton::keyPressEvent(event);
-    }
-};
-
-// A label or picture as its row has it: a click target when the design
-// gives it clicks, a plain label when not.
-QLabel* newLabel(const ControlSpec& spec, QWidget* parent)
-{
-    if (!(spec.options & (Link | Toggle)))
-        return new QLabel(parent);
-    const auto presentation = spec.options & Link ? ClickTarget::Presentation::Link : ClickTarget::Presentation::Toggle;
-    return new ClickTarget(presentation, spec.options & Checked, parent);
-}
-
-QLabel* makeLabel(const ControlSpec& spec, QWidget* parent)
-{
-    QLabel* label = newLabel(spec, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignTop | ((spec.options & Centred) ? Qt::AlignHCenter : Qt::AlignLeft));
-    label->setAutoFillBackground(!(spec.options & Transparent));
-    label->setText(spec.text);
-    // Blanks that place words on the window are not read out.
-    if (const QString words = spec.text.simplified(); words != spec.text)
-        label->setAccessibleName(words);
-    return label;
-}
-
-QWidget* makeWidget(const ControlSpec& spec, QWidget* parent, QWidget* behind)
-{
-    if (spec.options & Continues)
-        return new ContinuationLabel(spec.text, qobject_cast<QLabel*>(behind), parent);
-    switch (spec.kind) {
-    case Kind::Panel:
-        return new DesignPanel(parent);
-    case Kind::TextBox: {
-        auto* box = new QLineEdit(parent);
-        box->setMaxLength(std::numeric_limits<int>::max());
-        box->setText(spec.text);
-        return box;
-    }
-    case Kind::MultiLineTextBox: {
-        auto* box = new QPlainTextEdit(parent);
-        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-        box->setTabChangesFocus(true);
-        setMultiLineText(box, spec.text);
-        return box;
-    }
-    case Kind::Label:
-        return makeLabel(spec, parent);
-    case Kind::Image: {
-        QLabel* image = newLabel(spec, parent);
-        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        image->setPixmap(picture(spec.text));
-        return image;
-    }
-    case Kind::Button: {
-        auto* button = new DesignButton(spec.text, parent);
-        button->setAutoDefault(false);
-        button->setFocusPolicy(Qt::StrongFocus);
-        return button;
-    }
-    case Kind::Frame:
-        return new QGroupBox(spec.text, parent);
-    case Kind::Line: {
-        auto* line = new QFrame(parent);
-        line->setFrameStyle(QFrame::HLine | QFrame::Plain);
-        line->setLineWidth(1);
-        // A line has no events of its own: the mouse belongs to its container.
-        line->setAttribute(Qt::WA_TransparentForMouseEvents);
-        return line;
-    }
-    }
-    return nullptr;
-}
 
 bool takesFocus(Kind kind)
 {
@@ -152,7 +55,7 @@ void build(QWidget* parent, std::string_view container, std::span<const ControlS
     for (const ControlSpec& spec : controls | std::views::reverse) {
         if (spec.container != container)
             continue;
-        QWidget* widget = makeWidget(spec, parent, behind);
+        QWidget* widget = makeControl(spec, parent, behind);
         behind = widget;
         widget->setObjectName(QLatin1StringView(spec.name));
         widget->setFont(designFont());

@@ -3,7 +3,7 @@
 #include "forms/Form1/form1_design.h"
 #include "forms/Form2/form2_design.h"
 #include "forms/aboutmeta/aboutmeta_design.h"
-#include "forms/caption_layout.h"
+#include "forms/controls/caption_layout.h"
 
 #include <QApplication>
 #include <QFontInfo>

@@ -1,6 +1,6 @@
-#include "forms/continuation_label.h"
+#include "forms/controls/continuation_label.h"
 
-#include "forms/caption_layout.h"
+#include "forms/controls/caption_layout.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,7 +1,7 @@
-#include "forms/toggle_pair.h"
+#include "forms/controls/toggle_pair.h"
 
-#include "forms/accessible_controls.h"
-#include "forms/click_target.h"
+#include "forms/controls/accessible_controls.h"
+#include "forms/controls/click_target.h"
 
 #include <QAccessible>
 #include <QEvent>

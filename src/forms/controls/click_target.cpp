@@ -1,7 +1,7 @@
-#include "forms/click_target.h"
+#include "forms/controls/click_target.h"
 
-#include "forms/accessible_controls.h"
-#include "forms/design_panel.h"
+#include "forms/controls/accessible_controls.h"
+#include "forms/controls/design_panel.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,8 +1,8 @@
-#include "forms/accessible_controls.h"
+#include "forms/controls/accessible_controls.h"
 
-#include "forms/click_target.h"
-#include "forms/design_panel.h"
-#include "forms/toggle_pair.h"
+#include "forms/controls/click_target.h"
+#include "forms/controls/design_panel.h"
+#include "forms/controls/toggle_pair.h"
 
 #include <QAccessibleObject>
 #include <QAccessibleWidget>

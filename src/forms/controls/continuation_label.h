@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/click_target.h"
+#include "forms/controls/click_target.h"
 
 #include <QPointer>
 

@@ -1,4 +1,4 @@
-#include "forms/caption_layout.h"
+#include "forms/controls/caption_layout.h"
 
 #include <QFontMetricsF>
 #include <QTextLayout>
