@@ -2,6 +2,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QPoint>
 #include <QProcess>
 #include <QRect>
 #include <QString>
@@ -45,6 +46,33 @@ inline QRect windowGeometry(const QString& id)
         return at < 0 ? -1 : info.mid(at + qstrlen(label)).section('\n', 0, 0).trimmed().toInt();
     };
     return QRect(field("Absolute upper-left X:"), field("Absolute upper-left Y:"), field("Width:"), field("Height:"));
+}
+
+inline QString waitForWindow(const QString& title)
+{
+    QString id;
+    [&] { QTRY_VERIFY_WITH_TIMEOUT(!(id = findWindow(title)).isEmpty(), kPatience); }();
+    return id;
+}
+
+// Activates the window, once the window manager has it.
+inline void activate(const QString& window)
+{
+    // Asked again until it holds: the window manager may take it over only now.
+    QTRY_COMPARE_WITH_TIMEOUT((xdotool({"windowactivate", window}), xdotool({"getactivewindow"})), window, kPatience);
+}
+
+// Activates the window and presses the keys.
+inline void press(const QString& window, const QStringList& keys)
+{
+    activate(window);
+    xdotool(QStringList{"key", "--delay", "100"} + keys);
+}
+
+// Moves the pointer to the point on the screen and clicks there.
+inline void clickAt(QPoint at)
+{
+    xdotool({"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()), "click", "1"});
 }
 
 // The program, started as a user starts it; stopped when this goes away.

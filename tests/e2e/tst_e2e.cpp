@@ -23,24 +23,6 @@ private slots:
 
 namespace {
 
-QString waitForWindow(const QString& title)
-{
-    QString id;
-    [&] { QTRY_VERIFY_WITH_TIMEOUT(!(id = findWindow(title)).isEmpty(), kPatience); }();
-    return id;
-}
-
-// Activates the window, once the window manager has it, and presses the keys.
-void press(const QString& window, const QStringList& keys)
-{
-    // Asked again until it holds: the window manager may take it over only now.
-    [&] {
-        QTRY_COMPARE_WITH_TIMEOUT((xdotool({"windowactivate", window}), xdotool({"getactivewindow"})), window,
-                                  kPatience);
-    }();
-    xdotool(QStringList{"key", "--delay", "100"} + keys);
-}
-
 // Pastes into the focused box and waits until the box holds the text: copied
 // back from it, the text returns whole.
 void paste(const QString& text)
@@ -82,10 +64,7 @@ void TestEndToEnd::placedAndPinnedAsTheWindowManagerSeesIt()
     QVERIFY2(contents(KESTRINE_DESKTOP_ENTRY).contains("\nStartupWMClass=" + windowClass.toUtf8() + '\n'),
              qPrintable(windowClass));
 
-    const auto click = [&](QPoint inClient) {
-        const QPoint at = client + inClient;
-        xdotool({"mousemove", "--sync", QString::number(at.x()), QString::number(at.y()), "click", "1"});
-    };
+    const auto click = [&](QPoint inClient) { clickAt(client + inClient); };
     QVERIFY(!state().contains("_NET_WM_STATE_ABOVE"));
     click({324, 276}); // the pin lying on its side
     QTRY_VERIFY_WITH_TIMEOUT(state().contains("_NET_WM_STATE_ABOVE"), kPatience);

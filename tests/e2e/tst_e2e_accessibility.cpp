@@ -1,0 +1,161 @@
+#include "forms/aboutmeta/aboutmeta_design.h"
+#include "screen_reader.h"
+
+#include <algorithm>
+
+using namespace desktop;
+
+// The real program heard as a screen reader hears it: the events on the
+// desktop's accessibility bus, and the objects they name.
+class TestAccessibilityBus : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void startFocusesTheStripThenThePin();
+    void everyTurnOfThePinIsHeard();
+    void tabCyclesThroughNamedStops();
+    void windowsComeUpAsFrames_data();
+    void windowsComeUpAsFrames();
+
+private:
+    bool focused(const Heard& heard) const { return heard.type.endsWith(":focused") && heard.value == 1; }
+    bool isPin(const Heard& heard) const { return heard.path == pin_.path; }
+    // Waits for the pin to have the focus, as it has when the window opens.
+    void awaitPin();
+    // Turns the pin by `how` and waits for the turn to be heard.
+    qsizetype turnPin(const std::function<void()>& how, qsizetype from);
+
+    std::unique_ptr<ScreenReader> reader_;
+    std::unique_ptr<Program> program_;
+    QString main_;
+    Heard pin_;
+    qsizetype pinAt_ = -1;
+};
+
+void TestAccessibilityBus::init()
+{
+    reader_ = std::make_unique<ScreenReader>();
+    program_ = std::make_unique<Program>(QStringList{"QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1"});
+    main_ = waitForWindow("Orbeck Kestrine");
+    activate(main_);
+    awaitPin();
+}
+
+void TestAccessibilityBus::cleanup()
+{
+    program_.reset();
+    reader_.reset();
+}
+
+void TestAccessibilityBus::awaitPin()
+{
+    const qsizetype at =
+        reader_->await([this](const Heard& h) { return focused(h) && h.role == ATSPI_ROLE_CHECK_BOX; });
+    QVERIFY(at >= 0);
+    pinAt_ = at;
+    pin_ = reader_->heard()[at];
+}
+
+qsizetype TestAccessibilityBus::turnPin(const std::function<void()>& how, qsizetype from)
+{
+    how();
+    return reader_->await([](const Heard& h) { return h.type.endsWith(":checked"); }, from);
+}
+
+void TestAccessibilityBus::startFocusesTheStripThenThePin()
+{
+    // The strip is named as it takes the focus, then the pin it offers.
+    const QList<Heard>& heard = reader_->heard();
+    const auto pin = std::ranges::find_if(heard, [this](const Heard& h) { return focused(h) && isPin(h); });
+    const auto strip =
+        std::find_if(std::make_reverse_iterator(pin), heard.rend(), [this](const Heard& h) { return focused(h); });
+    QVERIFY(strip != heard.rend());
+    QCOMPARE(strip->role, ATSPI_ROLE_PANEL);
+    QVERIFY(!strip->name.isEmpty());
+    QVERIFY(!pin_.name.isEmpty());
+    QVERIFY(!pin_.checked);
+}
+
+void TestAccessibilityBus::everyTurnOfThePinIsHeard()
+{
+    qsizetype next = reader_->heard().size();
+    const std::function<void()> space = [] { xdotool({"key", "space"}); };
+    // A click on the picture showing, where a screen reader finds it.
+    const std::function<void()> click = [this] { clickAt(extents(reader_->object(pinAt_)).center()); };
+    bool checked = false;
+    for (const auto& how : {space, space, space, click, click, click}) {
+        const qsizetype at = turnPin(how, next);
+        QVERIFY(at >= 0);
+        const Heard& turn = reader_->heard()[at];
+        checked = !checked;
+        QCOMPARE(turn.value, int(checked));
+        QCOMPARE(turn.checked, checked);
+        QVERIFY(isPin(turn));
+        next = at + 1;
+    }
+}
+
+void TestAccessibilityBus::tabCyclesThroughNamedStops()
+{
+    // The stops after the strip, in the designed order, by what they are.
+    const QList<AtspiRole> stops{ATSPI_ROLE_PANEL, ATSPI_ROLE_TEXT, ATSPI_ROLE_TEXT, ATSPI_ROLE_TEXT, ATSPI_ROLE_TEXT};
+    QStringList seen;
+    for (AtspiRole role : stops) {
+        const qsizetype from = reader_->heard().size();
+        xdotool({"key", "Tab"});
+        const qsizetype at = reader_->await([this](const Heard& h) { return focused(h); }, from);
+        QVERIFY(at >= 0);
+        const Heard& stop = reader_->heard()[at];
+        QCOMPARE(stop.role, role);
+        QVERIFY2(!stop.name.isEmpty() && !seen.contains(stop.path), qPrintable(stop.name));
+        seen << stop.path;
+    }
+    // Round to the strip again, and its pin.
+    const qsizetype from = reader_->heard().size();
+    xdotool({"key", "Tab"});
+    QVERIFY(reader_->await([this](const Heard& h) { return focused(h) && isPin(h); }, from) >= 0);
+}
+
+void TestAccessibilityBus::windowsComeUpAsFrames_data()
+{
+    QTest::addColumn<bool>("pinned");
+    QTest::newRow("pin released") << false;
+    QTest::newRow("pin set") << true;
+}
+
+void TestAccessibilityBus::windowsComeUpAsFrames()
+{
+    QFETCH(bool, pinned);
+    if (pinned)
+        QVERIFY(turnPin([this] { xdotool({"key", "space"}); }, reader_->heard().size()) >= 0);
+    // Opened by `how`, the window comes up as a frame named by its title.
+    const auto open = [this](const std::function<void()>& how, const QString& title) {
+        const qsizetype from = reader_->heard().size();
+        how();
+        const QString id = waitForWindow(title);
+        const qsizetype at =
+            reader_->await([&](const Heard& h) { return h.type == "window:activate" && h.name == title; }, from);
+        [&] {
+            QVERIFY(at >= 0);
+            QCOMPARE(reader_->heard()[at].role, ATSPI_ROLE_FRAME);
+            QCOMPARE(xdotool({"getwindowname", id}), title);
+        }();
+        return std::make_pair(id, at);
+    };
+    const QString resources = open([this] { press(main_, {"alt+h", "w"}); }, "Web Master Resources").first;
+    press(resources, {"Return"});
+    const auto [about, at] = open([this] { press(main_, {"alt+h", "a"}); }, "About this program");
+    if (QTest::currentTestFailed())
+        return;
+    // About's link to the resources, clicked where a screen reader finds it.
+    const auto row = std::ranges::find_if(aboutmetaDesign::controls(),
+                                          [](const auto& spec) { return std::string_view(spec.name) == "Label4"; });
+    const auto link = findObject(reader_->object(at), ATSPI_ROLE_LINK, row->text.simplified());
+    QVERIFY(link);
+    open([&] { clickAt(extents(link.get()).center()); }, "Web Master Resources");
+}
+
+QTEST_GUILESS_MAIN(TestAccessibilityBus)
+#include "tst_e2e_accessibility.moc"
