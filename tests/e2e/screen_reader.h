@@ -15,6 +15,8 @@
 // with the object it names as that object was at that moment.
 namespace desktop {
 
+using Object = std::shared_ptr<AtspiAccessible>;
+
 struct Heard {
     QString type; // as AT-SPI names it, "object:state-changed:focused"
     int value;    // the event's first detail: 1 gained, 0 lost
@@ -22,6 +24,7 @@ struct Heard {
     QString name;
     AtspiRole role;
     bool checked;
+    Object object; // to ask it more
 };
 
 class ScreenReader {
@@ -29,18 +32,14 @@ public:
     ScreenReader()
     {
         atspi_init();
-        listener_ = atspi_event_listener_new(&ScreenReader::hear, this, nullptr);
         for (const char* type : kEvents)
-            atspi_event_listener_register(listener_, type, nullptr);
+            atspi_event_listener_register(listener_.get(), type, nullptr);
     }
     ~ScreenReader()
     {
         for (const char* type : kEvents)
-            atspi_event_listener_deregister(listener_, type, nullptr);
-        g_object_unref(listener_);
+            atspi_event_listener_deregister(listener_.get(), type, nullptr);
     }
-    ScreenReader(const ScreenReader&) = delete;
-    ScreenReader& operator=(const ScreenReader&) = delete;
 
     const QList<Heard>& heard() const { return heard_; }
 
@@ -57,14 +56,9 @@ public:
         return found;
     }
 
-    // The object an event named, held while the test asks it more.
-    AtspiAccessible* object(qsizetype index) const { return objects_.at(index).get(); }
-
 private:
     static constexpr const char* kEvents[] = {"object:state-changed:focused", "object:state-changed:checked",
                                               "window:activate"};
-    using Object = std::shared_ptr<AtspiAccessible>;
-
     static void hear(AtspiEvent* event, void* self)
     {
         auto* reader = static_cast<ScreenReader*>(self);
@@ -74,16 +68,16 @@ private:
         reader->heard_.append(Heard{QString::fromUtf8(event->type), event->detail1,
                                     QString::fromUtf8(ATSPI_OBJECT(source)->path), QString::fromUtf8(name),
                                     atspi_accessible_get_role(source, nullptr),
-                                    bool(atspi_state_set_contains(states, ATSPI_STATE_CHECKED))});
-        reader->objects_.append(Object(static_cast<AtspiAccessible*>(g_object_ref(source)), g_object_unref));
+                                    bool(atspi_state_set_contains(states, ATSPI_STATE_CHECKED)),
+                                    Object(static_cast<AtspiAccessible*>(g_object_ref(source)), g_object_unref)});
         g_object_unref(states);
         g_free(name);
         g_boxed_free(ATSPI_TYPE_EVENT, event);
     }
 
-    AtspiEventListener* listener_;
+    std::unique_ptr<AtspiEventListener, decltype(&g_object_unref)> listener_{
+        atspi_event_listener_new(&ScreenReader::hear, this, nullptr), g_object_unref};
     QList<Heard> heard_;
-    QList<Object> objects_;
 };
 
 // Where the object is on the screen, as a screen reader finds it to click it.
@@ -100,11 +94,11 @@ inline QRect extents(AtspiAccessible* object)
 }
 
 // The first object below `root` of this role and name, or null.
-inline std::shared_ptr<AtspiAccessible> findObject(AtspiAccessible* root, AtspiRole role, const QString& name)
+inline Object findObject(AtspiAccessible* root, AtspiRole role, const QString& name)
 {
     const int count = atspi_accessible_get_child_count(root, nullptr);
     for (int i = 0; i < count; ++i) {
-        std::shared_ptr<AtspiAccessible> child(atspi_accessible_get_child_at_index(root, i, nullptr), g_object_unref);
+        Object child(atspi_accessible_get_child_at_index(root, i, nullptr), g_object_unref);
         if (!child)
             continue;
         gchar* childName = atspi_accessible_get_name(child.get(), nullptr);

@@ -31,7 +31,6 @@ private:
     std::unique_ptr<Program> program_;
     QString main_;
     Heard pin_;
-    qsizetype pinAt_ = -1;
 };
 
 void TestAccessibilityBus::init()
@@ -54,7 +53,6 @@ void TestAccessibilityBus::awaitPin()
     const qsizetype at =
         reader_->await([this](const Heard& h) { return focused(h) && h.role == ATSPI_ROLE_CHECK_BOX; });
     QVERIFY(at >= 0);
-    pinAt_ = at;
     pin_ = reader_->heard()[at];
 }
 
@@ -83,7 +81,7 @@ void TestAccessibilityBus::everyTurnOfThePinIsHeard()
     qsizetype next = reader_->heard().size();
     const std::function<void()> space = [] { xdotool({"key", "space"}); };
     // A click on the picture showing, where a screen reader finds it.
-    const std::function<void()> click = [this] { clickAt(extents(reader_->object(pinAt_)).center()); };
+    const std::function<void()> click = [this] { clickAt(extents(pin_.object.get()).center()); };
     bool checked = false;
     for (const auto& how : {space, space, space, click, click, click}) {
         const qsizetype at = turnPin(how, next);
@@ -152,7 +150,7 @@ void TestAccessibilityBus::windowsComeUpAsFrames()
     // About's link to the resources, clicked where a screen reader finds it.
     const auto row = std::ranges::find_if(aboutmetaDesign::controls(),
                                           [](const auto& spec) { return std::string_view(spec.name) == "Label4"; });
-    const auto link = findObject(reader_->object(at), ATSPI_ROLE_LINK, row->text.simplified());
+    const auto link = findObject(reader_->heard()[at].object.get(), ATSPI_ROLE_LINK, row->text.simplified());
     QVERIFY(link);
     open([&] { clickAt(extents(link.get()).center()); }, "Web Master Resources");
 }
