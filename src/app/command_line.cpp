@@ -1,9 +1,9 @@
 #include "app/command_line.h"
 
 #include "app/identity.h"
+#include "host/host.h"
 
 #include <QCommandLineParser>
-#include <cstdio>
 
 namespace {
 
@@ -107,8 +107,7 @@ CommandLine readCommandLine(const QStringList& arguments)
     return line;
 }
 
-int printAnswer(const CommandLineAnswer& answer)
+int giveAnswer(int argc, char* argv[], const CommandLineAnswer& answer)
 {
-    std::fputs(answer.text.toLocal8Bit().constData(), answer.status == 0 ? stdout : stderr);
-    return answer.status;
+    return host::answerCommandLine(argc, argv, identity::applicationTitle, answer.text, answer.status);
 }

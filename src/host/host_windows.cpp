@@ -1,0 +1,53 @@
+#include "host/host.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFontDatabase>
+#include <QMessageBox>
+#include <QProcess>
+#include <windows.h>
+
+namespace host {
+
+QString executableSuffix()
+{
+    return QStringLiteral(".exe");
+}
+
+QString saveDialogFolder(const QString& designed)
+{
+    return designed;
+}
+
+void startDetached(const QString& program)
+{
+    QProcess companion;
+    companion.setProgram(program);
+    companion.setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments* arguments) {
+        arguments->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
+        arguments->startupInfo->wShowWindow = SW_SHOWMINIMIZED;
+    });
+    companion.startDetached();
+}
+
+bool choosesDisplay()
+{
+    return false;
+}
+
+void addProgramFonts()
+{
+    const QDir fonts(QCoreApplication::applicationDirPath() + QStringLiteral("/fonts"));
+    for (const QString& file : fonts.entryList({QStringLiteral("*.ttf")}, QDir::Files))
+        QFontDatabase::addApplicationFont(fonts.filePath(file));
+}
+
+int answerCommandLine(int argc, char* argv[], const QString& title, const QString& text, int status)
+{
+    QApplication app(argc, argv);
+    QMessageBox box(status == 0 ? QMessageBox::Information : QMessageBox::Critical, title, text.trimmed());
+    box.exec();
+    return status;
+}
+
+} // namespace host
