@@ -11,7 +11,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     GetStartupInfoA(&startup);
-    FILE* file = marker ? std::fopen(marker, "w") : nullptr;
+    FILE* file = marker ? std::fopen(marker, "wb") : nullptr;
     if (!file)
         return 1;
     const int show = (startup.dwFlags & STARTF_USESHOWWINDOW) ? startup.wShowWindow : -1;
