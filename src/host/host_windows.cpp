@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFontDatabase>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QProcess>
 #include <windows.h>
@@ -46,6 +47,12 @@ int answerCommandLine(int argc, char* argv[], const QString& title, const QStrin
 {
     QApplication app(argc, argv);
     QMessageBox box(status == 0 ? QMessageBox::Information : QMessageBox::Critical, title, text.trimmed());
+    // Wide enough for the caption beside the frame's buttons: a box as narrow
+    // as the short version line would cut it.
+    constexpr int kLeastWidth = 240;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(kLeastWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
     box.exec();
     return status;
 }
