@@ -63,8 +63,8 @@ QString typedOption(const QStringList& arguments, const QString& name)
 QString usage(const QString& helpText)
 {
     return QStringLiteral("Usage: %1 [options]\n").arg(identity::command) + helpText.section(QLatin1Char('\n'), 1) +
-           QStringLiteral("\nQt's standard options are accepted too, such as -platform, -style and\n"
-                          "-reverse; see kestrine(1).\n");
+           QStringLiteral("\nQt's standard options are accepted too, such as -platform, -style and\n-reverse") +
+           (host::hasManualPages() ? QStringLiteral("; see %1(1).\n").arg(identity::command) : QStringLiteral(".\n"));
 }
 
 } // namespace

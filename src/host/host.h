@@ -29,6 +29,10 @@ bool choosesDisplay();
 // its "fonts" folder; elsewhere the system's packages provide it.
 void addProgramFonts();
 
+// Whether the system reads manual pages, where --help points for more: not
+// Windows.
+bool hasManualPages();
+
 // Gives the command line's answer (help, version or a mistake) the way
 // programs of the system do: printed on standard output or, for a mistake,
 // standard error; on Windows, where a program with windows has no console,

@@ -30,6 +30,11 @@ bool choosesDisplay()
 
 void addProgramFonts() {}
 
+bool hasManualPages()
+{
+    return true;
+}
+
 int answerCommandLine(int, char*[], const QString&, const QString& text, int status)
 {
     std::fputs(text.toLocal8Bit().constData(), status == 0 ? stdout : stderr);

@@ -43,6 +43,11 @@ void addProgramFonts()
         QFontDatabase::addApplicationFont(fonts.filePath(file));
 }
 
+bool hasManualPages()
+{
+    return false;
+}
+
 int answerCommandLine(int argc, char* argv[], const QString& title, const QString& text, int status)
 {
     QApplication app(argc, argv);
