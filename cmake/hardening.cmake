@@ -1,8 +1,10 @@
 # The hardening Debian gives its packages (dpkg-buildflags).
 #
-# kestrine_harden() makes every target position-independent and links it
-# with full RELRO (the relocations read-only once every symbol is bound at
-# start). Optimised builds that run no sanitizer are also compiled with the
+# kestrine_harden() makes every target position-independent and, on ELF
+# systems, links it with full RELRO (the relocations read-only once every
+# symbol is bound at start); on Windows the linker's own defaults, address
+# space layout randomization with high entropy and data execution
+# prevention, are kept. Optimised builds that run no sanitizer are also compiled with the
 # stack protector, fortified C library calls, stack clash and control-flow
 # protection, and format strings checked; KESTRINE_HARDENED says whether this
 # build is one. The flags the person building gives (CXXFLAGS, LDFLAGS) still
@@ -15,7 +17,9 @@ include(CheckPIESupported)
 function(kestrine_harden)
     set(CMAKE_POSITION_INDEPENDENT_CODE ON PARENT_SCOPE)
     check_pie_supported()
-    add_link_options(LINKER:-z,relro,-z,now)
+    if(NOT WIN32)
+        add_link_options(LINKER:-z,relro,-z,now)
+    endif()
 
     string(TOUPPER "${CMAKE_BUILD_TYPE}" type)
     if(KESTRINE_SANITIZE OR NOT type MATCHES "^(RELEASE|RELWITHDEBINFO|MINSIZEREL)$")
@@ -46,4 +50,9 @@ function(kestrine_harden)
             string(APPEND CMAKE_REQUIRED_FLAGS " ${flag}")
         endif()
     endwhile()
+    # MinGW-w64 keeps the stack protector's and the fortified calls' run time
+    # in a library of its own, linked in whole so that it ships as no DLL.
+    if(MINGW)
+        link_libraries(-l:libssp.a)
+    endif()
 endfunction()

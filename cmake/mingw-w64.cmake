@@ -6,6 +6,7 @@ set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(mingw_triple x86_64-w64-mingw32)
 set(CMAKE_C_COMPILER ${mingw_triple}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${mingw_triple}-g++-posix)
+set(CMAKE_RC_COMPILER ${mingw_triple}-windres)
 
 # Headers and libraries of the target only; tools of the build machine.
 set(CMAKE_FIND_ROOT_PATH /usr/${mingw_triple})

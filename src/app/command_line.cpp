@@ -1,9 +1,9 @@
 #include "app/command_line.h"
 
 #include "app/identity.h"
+#include "host/host.h"
 
 #include <QCommandLineParser>
-#include <cstdio>
 
 namespace {
 
@@ -63,8 +63,8 @@ QString typedOption(const QStringList& arguments, const QString& name)
 QString usage(const QString& helpText)
 {
     return QStringLiteral("Usage: %1 [options]\n").arg(identity::command) + helpText.section(QLatin1Char('\n'), 1) +
-           QStringLiteral("\nQt's standard options are accepted too, such as -platform, -style and\n"
-                          "-reverse; see kestrine(1).\n");
+           QStringLiteral("\nQt's standard options are accepted too, such as -platform, -style and\n-reverse") +
+           (host::hasManualPages() ? QStringLiteral("; see %1(1).\n").arg(identity::command) : QStringLiteral(".\n"));
 }
 
 } // namespace
@@ -107,8 +107,7 @@ CommandLine readCommandLine(const QStringList& arguments)
     return line;
 }
 
-int printAnswer(const CommandLineAnswer& answer)
+int giveAnswer(int argc, char* argv[], const CommandLineAnswer& answer)
 {
-    std::fputs(answer.text.toLocal8Bit().constData(), answer.status == 0 ? stdout : stderr);
-    return answer.status;
+    return host::answerCommandLine(argc, argv, identity::applicationTitle, answer.text, answer.status);
 }

@@ -23,6 +23,6 @@ struct CommandLine {
 
 CommandLine readCommandLine(const QStringList& arguments);
 
-// Prints the answer, on standard output when it is not an error, and
-// returns its status.
-int printAnswer(const CommandLineAnswer& answer);
+// Gives the answer as the system's programs do (printed, or in a message box
+// on Windows) and returns its status.
+int giveAnswer(int argc, char* argv[], const CommandLineAnswer& answer);

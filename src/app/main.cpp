@@ -3,9 +3,11 @@
 #include "app/platform_choice.h"
 #include "app/platform_start_watch.h"
 #include "app/program.h"
+#include "host/host.h"
 
 #include <QApplication>
 #include <cstdlib>
+#include <optional>
 
 int main(int argc, char* argv[])
 {
@@ -14,14 +16,17 @@ int main(int argc, char* argv[])
         arguments.append(QString::fromLocal8Bit(argv[i]));
     const CommandLine commandLine = readCommandLine(arguments);
     if (commandLine.answer)
-        return printAnswer(*commandLine.answer);
+        return giveAnswer(argc, argv, *commandLine.answer);
 
     PlatformArguments platformArguments(argc, argv);
-    PlatformStartWatch watch(noDisplayMessage(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
-                                              std::getenv("QT_QPA_PLATFORM"), commandLine.platform.toStdString(),
-                                              commandLine.display.toStdString()));
+    std::optional<PlatformStartWatch> watch;
+    if (host::choosesDisplay())
+        watch.emplace(noDisplayMessage(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"),
+                                       std::getenv("QT_QPA_PLATFORM"), commandLine.platform.toStdString(),
+                                       commandLine.display.toStdString()));
     QApplication app(platformArguments.count, platformArguments.vector());
-    watch.finish();
+    watch.reset();
+    host::addProgramFonts();
     applyIdentity();
     followDesktopLanguage();
     Program program;

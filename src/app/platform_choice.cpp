@@ -1,12 +1,13 @@
 #include "app/platform_choice.h"
 
+#include "host/host.h"
+
 #include <cstdlib>
 #include <cstring>
 
 std::string preferredPlatform(const char* display, const char* chosenPlatform, int argc, const char* const* argv)
 {
-#if defined(__unix__) && !defined(__APPLE__)
-    if (display == nullptr || *display == '\0')
+    if (!host::choosesDisplay() || display == nullptr || *display == '\0')
         return {};
     if (chosenPlatform != nullptr && *chosenPlatform != '\0')
         return {};
@@ -16,10 +17,6 @@ std::string preferredPlatform(const char* display, const char* chosenPlatform, i
             return {};
     }
     return "xcb;wayland";
-#else
-    (void)display, (void)chosenPlatform, (void)argc, (void)argv;
-    return {};
-#endif
 }
 
 PlatformArguments::PlatformArguments(int argc, char** argv)

@@ -1,23 +1,13 @@
 #include "forms/common_dialog.h"
 
 #include "forms/file_types.h"
+#include "host/host.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
 CommonDialog::CommonDialog(QWidget* owner) : QObject(owner), owner_(owner) {}
-
-QString CommonDialog::startFolder() const
-{
-#ifdef Q_OS_WIN
-    return initialFolder_;
-#else
-    // The design's folder is the root of a Windows drive; elsewhere the root
-    // folder is not the user's to write to, so the dialog starts at home.
-    return QDir::homePath();
-#endif
-}
 
 QString CommonDialog::showSave()
 {
@@ -28,7 +18,7 @@ QString CommonDialog::showSave()
         dialog_->setFileMode(QFileDialog::AnyFile);
         // Neither a default suffix nor a question before replacing a file.
         dialog_->setOptions(QFileDialog::DontConfirmOverwrite | QFileDialog::HideNameFilterDetails);
-        dialog_->setDirectory(startFolder());
+        dialog_->setDirectory(host::saveDialogFolder(initialFolder_));
     }
     dialog_->setWindowTitle(title_);
     const QStringList filters = nameFilters(fileTypes_);

@@ -26,8 +26,6 @@ public:
     QString showSave();
 
 private:
-    QString startFolder() const;
-
     QWidget* owner_;
     QPointer<QFileDialog> dialog_;
     QString title_;

@@ -118,8 +118,10 @@ void applyWindowDesign(QWidget* window, const WindowSpec& spec)
     window->setObjectName(QLatin1StringView(spec.name));
     window->setWindowTitle(spec.caption);
     window->setWindowIcon(QIcon(QLatin1StringView(spec.icon)));
+    // A fixed frame: no sizing border (which Windows gives only the dialog
+    // frame) and no minimize or maximize box.
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowCloseButtonHint);
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     window->setAttribute(Qt::WA_DeleteOnClose);
 }
 

@@ -46,11 +46,14 @@ void placeOnTop(Toolkit& ui, WindowId window, bool onTop)
 {
 #ifdef _WIN32
     const std::uintptr_t handle = ui.nativeHandle(window);
-    if (const Outcome outcome = onTop ? placeTopmost(handle) : releaseTopmost(handle); outcome.unbound)
+    if (const Outcome outcome = onTop ? placeTopmost(handle) : releaseTopmost(handle); outcome.unbound) {
         reportUnbound(ui, *outcome.unbound);
-#else
-    ui.setStaysOnTop(window, onTop);
+        return;
+    }
 #endif
+    // The toolkit follows, so that the program's other windows stay above
+    // other programs' windows with the pinned one.
+    ui.setStaysOnTop(window, onTop);
 }
 
 } // namespace

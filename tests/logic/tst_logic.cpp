@@ -5,6 +5,7 @@
 #include "stoplight/report.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -106,7 +107,8 @@ void TestLogic::failsUntilItIsThere()
     QFETCH(QString, entry);
     QFETCH(QString, before);
     QFETCH(int, result);
-    const QString file = folder.filePath("lib" + entry + ".so");
+    // Named with the platform's extension for libraries, which the look-up adds.
+    const QString file = folder.filePath("lib" + entry + '.' + QFileInfo(KESTRINE_PROBE).suffix());
     QVERIFY(before.isEmpty() || QFile::copy(before, file));
     Probe probe(entry.toStdString(), path("lib" + entry)); // the platform's extension added
     QVERIFY(!probe.bind());

@@ -3,25 +3,15 @@
 #include "compose/composer.h"
 #include "compose/export.h"
 #include "forms/Form1/form1_design.h"
+#include "host/host.h"
 #include "stoplight/routines.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QProcess>
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 namespace Form1 {
 
 namespace {
-
-#ifdef Q_OS_WIN
-constexpr QLatin1StringView executableSuffix(".exe");
-#else
-constexpr QLatin1StringView executableSuffix("");
-#endif
 
 constexpr Control Text1{WindowId::Form1, "Text1"};
 constexpr Control Text2{WindowId::Form1, "Text2"};
@@ -120,21 +110,13 @@ void mnuWebMasters_Click(Toolkit& ui)
 
 QString companionProgramPath(const QString& programFolder)
 {
-    return QDir::toNativeSeparators(programFolder + u'/' + Form1Design::companionProgram + executableSuffix);
+    return QDir::toNativeSeparators(programFolder + u'/' + Form1Design::companionProgram + host::executableSuffix());
 }
 
 void mnuSearchEngine_Click(Toolkit&)
 {
     // Whether it starts or not, nothing is shown and the window is unchanged.
-    QProcess companion;
-    companion.setProgram(companionProgramPath(QCoreApplication::applicationDirPath()));
-#ifdef Q_OS_WIN
-    companion.setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments* arguments) {
-        arguments->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
-        arguments->startupInfo->wShowWindow = SW_SHOWMINIMIZED;
-    });
-#endif
-    companion.startDetached();
+    host::startDetached(companionProgramPath(QCoreApplication::applicationDirPath()));
 }
 
 void mnuAbout_Click(Toolkit& ui)

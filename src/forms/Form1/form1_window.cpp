@@ -29,8 +29,11 @@ Form1Window::Form1Window()
 
     // The window is exactly the menu bar over the designed client area, with
     // the client area's top-left corner at its designed place on the screen.
+    // The menu bar's height is where the laid-out window puts the client
+    // area, which a style may make differ from the bar's own size hint.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    const int menuHeight = menuBar()->sizeHint().height();
+    layout()->activate();
+    const int menuHeight = client->y();
     setGeometry(QRect(QPoint(design::px(spec.left), design::px(spec.top) - menuHeight),
                       QSize(design::px(spec.width), design::px(spec.height) + menuHeight)));
 }
