@@ -11,9 +11,7 @@ shift
 
 # The session bus starts the accessibility bus's launcher when first asked
 # for the bus; it is there once the launcher answers.
-deadline=$((SECONDS + 30))
-until dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1; do
-    ((SECONDS < deadline)) || { echo "no accessibility bus" >&2; exit 1; }
-    sleep 0.1
-done
+. "$(dirname "$0")/../support/shell.sh"
+await dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress ||
+    { echo "no accessibility bus" >&2; exit 1; }
 exec "$@"

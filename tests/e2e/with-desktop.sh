@@ -11,14 +11,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Waits, up to 30 seconds, until the command succeeds.
-await() {
-    local deadline=$((SECONDS + 30))
-    until "$@" >/dev/null 2>&1; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.1
-    done
-}
+. "$(dirname "$0")/../support/shell.sh"
 
 mkfifo "$tmp/display"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$tmp/display" >"$tmp/xvfb.log" 2>&1 &

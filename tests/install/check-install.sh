@@ -10,16 +10,12 @@ trap 'rm -rf "$dest"' EXIT
 DESTDIR="$dest" cmake --install "$build" --prefix /usr >/dev/null
 root="$dest/usr"
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+. "$(dirname "$0")/../support/shell.sh"
 
 [ -x "$root/bin/kestrine" ] || fail "no program in bin"
 
 entry="$root/share/applications/org.orbeck.kestrine.desktop"
-remarks=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate: $remarks"
-[ -z "$remarks" ] || fail "desktop-file-validate: $remarks"
+remarks=$(desktop-file-validate "$entry" 2>&1) && [ -z "$remarks" ] || fail "desktop-file-validate: $remarks"
 
 icon=$(sed -n 's/^Icon=//p' "$entry")
 svg="$root/share/icons/hicolor/scalable/apps/$icon.svg"

@@ -9,10 +9,7 @@ set -euo pipefail
 cpack=$1
 build=$2
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+. "$(dirname "$0")/../support/shell.sh"
 
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT

@@ -10,38 +10,18 @@ setup=$(realpath "$1")
 companion=$(realpath "$2")
 tmp=$(mktemp -d)
 wine=/usr/lib/wine/wine64
-cleanup() {
-    /usr/lib/wine/wineserver -k 2>/dev/null || true
-    rm -rf "$tmp"
-}
+cleanup() { /usr/lib/wine/wineserver -k 2>/dev/null || true; rm -rf "$tmp"; }
 trap cleanup EXIT
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+. "$(dirname "$0")/../support/shell.sh"
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-# Waits, up to 30 seconds, until the command succeeds.
-await() {
-    local deadline=$((SECONDS + 30))
-    until "$@" >/dev/null 2>&1; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.1
-    done
-}
 window() { xdotool search --onlyvisible --name "^$1\$" | head -n 1; }
 shown() { [ -n "$(window "$1")" ]; }
 # Waits for the window with this title and prints its id.
-wait_window() {
-    await shown "$1" || fail "no window '$1'"
-    window "$1"
-}
+wait_window() { await shown "$1" && window "$1" || fail "no window '$1'"; }
 active() { xdotool windowactivate "$1" 2>/dev/null; [ "$(xdotool getactivewindow)" = "$1" ]; }
 # Activates the window, asked again until the window manager gives it, and presses the keys.
-press() {
-    await active "$1" || fail "window $1 not activated"
-    xdotool key --delay 100 "${@:2}"
-}
+press() { await active "$1" && xdotool key --delay 100 "${@:2}" || fail "window $1 not activated"; }
 click() { xdotool mousemove --sync "$1" "$2" click 1; }
 state() { xprop -id "$1" _NET_WM_STATE; }
 has() { grep -q -- "$2" <<<"$($1)"; }
