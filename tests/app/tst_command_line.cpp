@@ -19,42 +19,38 @@ private:
 void TestCommandLine::answers_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QStringList>("environment");
     QTest::addColumn<int>("status");
     QTest::addColumn<QStringList>("firstLineHas");
-
+    QTest::addColumn<QStringList>("environment");
+    const auto row = [](const char* name, const QStringList& arguments, int status, const QStringList& firstLineHas,
+                        const QStringList& environment = {}) {
+        QTest::newRow(name) << arguments << status << firstLineHas << environment;
+    };
     const QString version = QStringLiteral("kestrine " KESTRINE_VERSION);
-    QTest::newRow("--version") << QStringList{"--version"} << QStringList{} << 0 << QStringList{version};
-    QTest::newRow("Qt's options, then -v")
-        << QStringList{"-platform", "xcb", "-reverse", "-v"} << QStringList{} << 0 << QStringList{version};
-    QTest::newRow("--help") << QStringList{"--help"} << QStringList{} << 0 << QStringList{"Usage: kestrine"};
-    QTest::newRow("-h") << QStringList{"-h"} << QStringList{} << 0 << QStringList{"Usage: kestrine"};
-    QTest::newRow("unknown option") << QStringList{"--frobnicate"} << QStringList{} << 2
-                                    << QStringList{"'--frobnicate'", "--help"};
-    QTest::newRow("unknown one-dash option")
-        << QStringList{"-v", "-frobnicate"} << QStringList{} << 2 << QStringList{"'-frobnicate'", "--help"};
-    QTest::newRow("unknown option with a value")
-        << QStringList{"--frob=1"} << QStringList{} << 2 << QStringList{"'--frob'", "--help"};
-    QTest::newRow("value missing") << QStringList{"-style"} << QStringList{} << 2 << QStringList{"-style", "--help"};
-    QTest::newRow("an argument") << QStringList{"page.html"} << QStringList{} << 2
-                                 << QStringList{"'page.html'", "--help"};
-    QTest::newRow("no display") << QStringList{} << QStringList{} << 1 << QStringList{"DISPLAY", "WAYLAND_DISPLAY"};
-    QTest::newRow("X display that cannot be reached") << QStringList{} << QStringList{"DISPLAY=no-such-display"} << 1
-                                                      << QStringList{"'no-such-display'", "WAYLAND_DISPLAY"};
-    QTest::newRow("X display given with -display") << QStringList{"-display", "no-such-display"} << QStringList{} << 1
-                                                   << QStringList{"'no-such-display'", "-display"};
+    row("--version", {"--version"}, 0, {version});
+    row("Qt's options, then -v", {"-platform", "xcb", "-reverse", "-v"}, 0, {version});
+    row("--help", {"--help"}, 0, {"Usage: kestrine"});
+    row("-h", {"-h"}, 0, {"Usage: kestrine"});
+    row("unknown option", {"--frobnicate"}, 2, {"'--frobnicate'", "--help"});
+    row("unknown one-dash option", {"-v", "-frobnicate"}, 2, {"'-frobnicate'", "--help"});
+    row("unknown option with a value", {"--frob=1"}, 2, {"'--frob'", "--help"});
+    row("value missing", {"-style"}, 2, {"-style", "--help"});
+    row("an argument", {"page.html"}, 2, {"'page.html'", "--help"});
+    row("no display", {}, 1, {"DISPLAY", "WAYLAND_DISPLAY"});
+    row("X display that cannot be reached", {}, 1, {"'no-such-display'", "WAYLAND_DISPLAY"},
+        {"DISPLAY=no-such-display"});
+    row("X display given with -display", {"-display", "no-such-display"}, 1, {"'no-such-display'", "-display"});
     // Were -platform not handed to Qt, the environment's platform would start.
-    QTest::newRow("Qt's options reach Qt")
-        << QStringList{"-reverse", "-style", "Fusion", "-platform", "no-such-platform"}
-        << QStringList{"QT_QPA_PLATFORM=offscreen"} << 1 << QStringList{"'no-such-platform'"};
+    row("Qt's options reach Qt", {"-reverse", "-style", "Fusion", "-platform", "no-such-platform"}, 1,
+        {"'no-such-platform'"}, {"QT_QPA_PLATFORM=offscreen"});
 }
 
 void TestCommandLine::answers()
 {
     QFETCH(QStringList, arguments);
-    QFETCH(QStringList, environment);
     QFETCH(int, status);
     QFETCH(QStringList, firstLineHas);
+    QFETCH(QStringList, environment);
 
     QProcessEnvironment settings = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
@@ -65,11 +61,7 @@ void TestCommandLine::answers()
     QProcess program;
     program.setProcessEnvironment(settings);
     program.start(KESTRINE_EXECUTABLE, arguments);
-    if (!program.waitForFinished(30000)) {
-        program.kill();
-        program.waitForFinished();
-        QFAIL("the program is still running");
-    }
+    QVERIFY2(program.waitForFinished(30000), "the program is still running"); // ended by ~QProcess
 
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), status);
