@@ -76,29 +76,23 @@ inline void clickAt(QPoint at)
 }
 
 // The program, started as a user starts it; stopped when this goes away.
-class Program {
+class Program : public QProcess {
 public:
     explicit Program(const QStringList& env = {}, const QString& path = QStringLiteral(KESTRINE_EXECUTABLE),
-                     QProcess::ProcessChannelMode channels = QProcess::ForwardedErrorChannel)
+                     ProcessChannelMode channels = ForwardedErrorChannel)
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const QString& each : env)
             environment.insert(each.section('=', 0, 0), each.section('=', 1));
-        process_.setProcessEnvironment(environment);
-        process_.setProcessChannelMode(channels);
-        process_.start(path, {});
+        setProcessEnvironment(environment);
+        setProcessChannelMode(channels);
+        start(path, {});
     }
-    ~Program()
+    ~Program() override
     {
-        if (process_.state() != QProcess::NotRunning) {
-            process_.kill();
-            process_.waitForFinished(kPatience);
-        }
+        kill();
+        waitForFinished(kPatience);
     }
-    QProcess& process() { return process_; }
-
-private:
-    QProcess process_;
 };
 
 } // namespace desktop

@@ -16,8 +16,7 @@ private slots:
     void placedAndPinnedAsTheWindowManagerSeesIt();
     void pasteBuildAndSave_data();
     void pasteBuildAndSave();
-    void companionProgramStartsBesideTheProgram();
-    void exitYesEndsTheProgram();
+    void companionProgramStartsBesideTheProgramAndExitEndsIt();
     void startUpMessagesReachStandardError();
 };
 
@@ -85,8 +84,8 @@ void TestEndToEnd::placedAndPinnedAsTheWindowManagerSeesIt()
     press(resources, {"Return"});
     // Closed through the window manager, as its frame's close button does: nothing is asked.
     run("wmctrl", {"-i", "-c", id});
-    QVERIFY(program.process().waitForFinished(kPatience));
-    QCOMPARE(program.process().exitStatus(), QProcess::NormalExit);
+    QVERIFY(program.waitForFinished(kPatience));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
 }
 
 void TestEndToEnd::pasteBuildAndSave_data()
@@ -129,10 +128,10 @@ void TestEndToEnd::pasteBuildAndSave()
                               kPatience);
     const QByteArray saved = contents(path);
     QVERIFY2(saved == expected, saved.left(300).toPercentEncoding(" <>\"=/").constData());
-    QCOMPARE(program.process().state(), QProcess::Running);
+    QCOMPARE(program.state(), QProcess::Running);
 }
 
-void TestEndToEnd::companionProgramStartsBesideTheProgram()
+void TestEndToEnd::companionProgramStartsBesideTheProgramAndExitEndsIt()
 {
     QTemporaryDir root;
     const QString folder = root.filePath("with blanks 'and' \"quotes\"");
@@ -145,21 +144,17 @@ void TestEndToEnd::companionProgramStartsBesideTheProgram()
     companion.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     const QString marker = root.filePath("started");
     Program program({"QORVEL_MARKER=" + marker}, folder + "/kestrine");
-    press(waitForWindow("Orbeck Kestrine"), {"alt+h", "t"});
+    const QString main = waitForWindow("Orbeck Kestrine");
+    press(main, {"alt+h", "t"});
     // Its own path, beside the program, and no arguments.
     QTRY_COMPARE_WITH_TIMEOUT(contents(marker), (folder + "/qorvel|0").toLocal8Bit(), kPatience);
-}
-
-void TestEndToEnd::exitYesEndsTheProgram()
-{
-    Program program;
-    const QString main = waitForWindow("Orbeck Kestrine");
+    // File, Exit, with About open: Yes, the default button, ends the program.
     press(main, {"alt+h", "a"});
     waitForWindow("About this program");
     press(main, {"alt+f", "x"});
-    press(waitForWindow("Confirm Exit"), {"Return"}); // Yes is the default button
-    QVERIFY(program.process().waitForFinished(kPatience));
-    QCOMPARE(program.process().exitCode(), 0);
+    press(waitForWindow("Confirm Exit"), {"Return"});
+    QVERIFY(program.waitForFinished(kPatience));
+    QCOMPARE(program.exitCode(), 0);
 }
 
 void TestEndToEnd::startUpMessagesReachStandardError()
@@ -171,9 +166,8 @@ void TestEndToEnd::startUpMessagesReachStandardError()
     Program program({"XDG_RUNTIME_DIR=" + runtime.path()}, KESTRINE_EXECUTABLE, QProcess::SeparateChannels);
     waitForWindow("Orbeck Kestrine");
     QByteArray errors;
-    QTRY_VERIFY2_WITH_TIMEOUT(
-        (errors += program.process().readAllStandardError()).contains(runtime.path().toLocal8Bit()), errors.constData(),
-        kPatience);
+    QTRY_VERIFY2_WITH_TIMEOUT((errors += program.readAllStandardError()).contains(runtime.path().toLocal8Bit()),
+                              errors.constData(), kPatience);
 }
 
 QTEST_MAIN(TestEndToEnd)
