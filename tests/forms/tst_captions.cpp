@@ -160,14 +160,11 @@ void TestCaptions::linksReturnToThePalettesTextColour()
 
 void TestCaptions::windowsAndPicturesScale()
 {
-    const QList<std::pair<WindowId, const design::WindowSpec*>> designs{
-        {WindowId::Form1, &Form1Design::window()},
-        {WindowId::Form2, &Form2Design::window()},
-        {WindowId::aboutmeta, &aboutmetaDesign::window()}};
-    for (const auto& [id, spec] : designs) {
-        QWidget* shown = program->show(id);
+    const std::array designs{&Form1Design::window(), &Form2Design::window(), &aboutmetaDesign::window()};
+    for (std::size_t id = 0; id < designs.size(); ++id) {
+        QWidget* shown = program->show(WindowId(id));
         auto* main = qobject_cast<QMainWindow*>(shown);
-        const QSize client(design::px(spec->width), design::px(spec->height));
+        const QSize client(design::px(designs[id]->width), design::px(designs[id]->height));
         QCOMPARE((main ? main->centralWidget() : shown)->grab().size(), client * kScale);
         for (QLabel* image : shown->findChildren<QLabel*>()) {
             // Drawn at full resolution, shown at natural size.
