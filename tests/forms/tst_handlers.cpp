@@ -13,89 +13,85 @@ class TestHandlers : public QObject {
     Q_OBJECT
 
 private slots:
-    void click_data();
-    void click();
-    void hover_data();
-    void hover();
+    void click_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QStringList>("boxes"); // Text1 to Text4 of the main window
+        QTest::addColumn<QStringList>("expected");
+        const QStringList filled{"Acme", "d", "k", "held before"};
+
+        const QString missing = "messageBox 16 Error|Please enter a value into the %1 field";
+        QTest::newRow("Build, all empty: the title first")
+            << "mnuBuild" << QStringList{"", "", "", "x"} << QStringList{missing.arg("title")};
+        QTest::newRow("Build, no description")
+            << "mnuBuild" << QStringList{"t", "", "", "x"} << QStringList{missing.arg("description")};
+        QTest::newRow("Build, no keywords")
+            << "mnuBuild" << QStringList{"t", "d", "", "x"} << QStringList{missing.arg("keywords")};
+        QTest::newRow("Build, blanks are not empty, each element appended")
+            << "mnuBuild" << QStringList{" ", "e", "l", "x"}
+            << QStringList{"setText Form1.Text4 <TITLE> </TITLE>",
+                           "setText Form1.Text4 <TITLE> </TITLE><meta name=\"description\" content=\"e\">",
+                           "setText Form1.Text4 <TITLE> </TITLE><meta name=\"description\" content=\"e\">"
+                           "<meta name=\"keywords\" content=\"l\">"};
+        QTest::newRow("Save, empty box: red light only while told")
+            << "mnuSave" << QStringList{"a", "b", "c", ""}
+            << QStringList{"setVisible Form1.Image3 true", "setVisible Form1.Image4 false",
+                           "messageBox 16 Error|Please build your Meta Tags before saving",
+                           "setVisible Form1.Image3 false", "setVisible Form1.Image4 true"};
+        QTest::newRow("Save, dialog cancelled")
+            << "mnuSave" << filled
+            << QStringList{"setSaveDialogFilter Form1.CMDialog1 Text Files(*.txt)|*.txt|All Files(*.*)|*.*|",
+                           "showSaveDialog Form1.CMDialog1"};
+        QTest::newRow("Clear Fields") << "mnuClear" << filled
+                                      << QStringList{"setText Form1.Text1 ", "setText Form1.Text2 ",
+                                                     "setText Form1.Text3 ",
+                                                     "setText Form1.Text4 " + Form1Design::clearedOutputText()};
+        QTest::newRow("Exit, No") << "mnuExit" << filled
+                                  << QStringList{"messageBox 4 Confirm Exit|Are you sure you want to quit?"};
+        QTest::newRow("How to, no title of its own")
+            << "mnuHowTo" << filled << QStringList{"messageBox 0 |" + Form1Design::howToText()};
+        // Started or not, the companion program shows nothing.
+        QTest::newRow("Search Engine Tactics") << "mnuSearchEngine" << filled << QStringList{};
+        // Showing and closing windows, Exit answered Yes and the pushpin are
+        // checked on the real windows and program.
+    }
+
+    void click()
+    {
+        QFETCH(QString, control);
+        QFETCH(QStringList, boxes);
+        QFETCH(QStringList, expected);
+        FakeToolkit ui;
+        for (int i = 0; i < 4; ++i)
+            ui.texts[QStringLiteral("Form1.Text%1").arg(i + 1)] = boxes[i];
+        ui.boxAnswers = {MessageAnswer::No}; // to a question
+        Dispatcher(dispatchTable()).dispatch(ui, WindowId::Form1, control.toStdString(), Event::Click);
+        QCOMPARE(ui.log, expected);
+    }
+
+    void hover_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("blue"); // the link that turns blue; the others take the text colour
+        for (const char* link : {"Label4", "Label5", "Label7"})
+            QTest::newRow(link) << link << link;
+        for (const char* plain :
+             {"Form", "Frame1", "Command1", "Image1", "Label1", "Label2", "Label3", "Label6", "Label8", "Label9"})
+            QTest::newRow(plain) << plain << "";
+    }
+
+    void hover()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, blue);
+        FakeToolkit ui;
+        Dispatcher(dispatchTable()).dispatch(ui, WindowId::aboutmeta, control.toStdString(), Event::MouseMove);
+        QStringList expected;
+        for (const char* link : {"Label4", "Label5", "Label7"})
+            expected << QStringLiteral("setTextColor aboutmeta.%1 %2").arg(link, blue == link ? "0000ff" : "text");
+        QCOMPARE(ui.log, expected);
+    }
 };
-
-void TestHandlers::click_data()
-{
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QStringList>("boxes"); // Text1 to Text4 of the main window
-    QTest::addColumn<QStringList>("expected");
-    const QStringList filled{"Acme", "d", "k", "held before"};
-
-    const QString missing = "messageBox 16 Error|Please enter a value into the %1 field";
-    QTest::newRow("Build, all empty: the title first")
-        << "mnuBuild" << QStringList{"", "", "", "x"} << QStringList{missing.arg("title")};
-    QTest::newRow("Build, no description")
-        << "mnuBuild" << QStringList{"t", "", "", "x"} << QStringList{missing.arg("description")};
-    QTest::newRow("Build, no keywords") << "mnuBuild" << QStringList{"t", "d", "", "x"}
-                                        << QStringList{missing.arg("keywords")};
-    QTest::newRow("Build, blanks are not empty, each element appended")
-        << "mnuBuild" << QStringList{" ", "e", "l", "x"}
-        << QStringList{"setText Form1.Text4 <TITLE> </TITLE>",
-                       "setText Form1.Text4 <TITLE> </TITLE><meta name=\"description\" content=\"e\">",
-                       "setText Form1.Text4 <TITLE> </TITLE><meta name=\"description\" content=\"e\">"
-                       "<meta name=\"keywords\" content=\"l\">"};
-    QTest::newRow("Save, empty box: red light only while told")
-        << "mnuSave" << QStringList{"a", "b", "c", ""}
-        << QStringList{"setVisible Form1.Image3 true", "setVisible Form1.Image4 false",
-                       "messageBox 16 Error|Please build your Meta Tags before saving", "setVisible Form1.Image3 false",
-                       "setVisible Form1.Image4 true"};
-    QTest::newRow("Save, dialog cancelled")
-        << "mnuSave" << filled
-        << QStringList{"setSaveDialogFilter Form1.CMDialog1 Text Files(*.txt)|*.txt|All Files(*.*)|*.*|",
-                       "showSaveDialog Form1.CMDialog1"};
-    QTest::newRow("Clear Fields") << "mnuClear" << filled
-                                  << QStringList{"setText Form1.Text1 ", "setText Form1.Text2 ", "setText Form1.Text3 ",
-                                                 "setText Form1.Text4 " + Form1Design::clearedOutputText()};
-    QTest::newRow("Exit, No") << "mnuExit" << filled
-                              << QStringList{"messageBox 4 Confirm Exit|Are you sure you want to quit?"};
-    QTest::newRow("How to, no title of its own")
-        << "mnuHowTo" << filled << QStringList{"messageBox 0 |" + Form1Design::howToText()};
-    // Started or not, the companion program shows nothing.
-    QTest::newRow("Search Engine Tactics") << "mnuSearchEngine" << filled << QStringList{};
-    // Showing and closing windows, Exit answered Yes and the pushpin are
-    // checked on the real windows and program.
-}
-
-void TestHandlers::click()
-{
-    QFETCH(QString, control);
-    QFETCH(QStringList, boxes);
-    QFETCH(QStringList, expected);
-    FakeToolkit ui;
-    for (int i = 0; i < 4; ++i)
-        ui.texts[QStringLiteral("Form1.Text%1").arg(i + 1)] = boxes[i];
-    ui.boxAnswers = {MessageAnswer::No}; // to a question
-    Dispatcher(dispatchTable()).dispatch(ui, WindowId::Form1, control.toStdString(), Event::Click);
-    QCOMPARE(ui.log, expected);
-}
-
-void TestHandlers::hover_data()
-{
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("blue"); // the link that turns blue; the others take the text colour
-    for (const char* link : {"Label4", "Label5", "Label7"})
-        QTest::newRow(link) << link << link;
-    for (const char* plain :
-         {"Form", "Frame1", "Command1", "Image1", "Label1", "Label2", "Label3", "Label6", "Label8", "Label9"})
-        QTest::newRow(plain) << plain << "";
-}
-
-void TestHandlers::hover()
-{
-    QFETCH(QString, control);
-    QFETCH(QString, blue);
-    FakeToolkit ui;
-    Dispatcher(dispatchTable()).dispatch(ui, WindowId::aboutmeta, control.toStdString(), Event::MouseMove);
-    QStringList expected;
-    for (const char* link : {"Label4", "Label5", "Label7"})
-        expected << QStringLiteral("setTextColor aboutmeta.%1 %2").arg(link, blue == link ? "0000ff" : "text");
-    QCOMPARE(ui.log, expected);
-}
 
 QTEST_GUILESS_MAIN(TestHandlers)
 #include "tst_handlers.moc"

@@ -13,21 +13,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-// Save To File: the real Save dialog, the exact bytes written, and, in a
-// child process, every way a save can fail, with the old file kept.
-class TestSave : public QObject {
-    Q_OBJECT
-
-private slots:
-    void dialogAsDesignedRemembersTheName();
-    void replacesTheOldFileOrKeepsItAndSaysWhy_data();
-    void replacesTheOldFileOrKeepsItAndSaysWhy();
-    void eventsWhileSavingCannotHarmTheFile();
-
-private:
-    QTemporaryDir dir; // also the user's home folder, where the dialog starts
-};
-
 namespace {
 
 enum class Limit { None, ReadOnlyFolder, FileSizeLimit };
@@ -78,95 +63,106 @@ bool saveInChildTells(const QString& path, Limit limit, const QString& reason)
 
 } // namespace
 
-void TestSave::dialogAsDesignedRemembersTheName()
-{
-    qputenv("HOME", QFile::encodeName(dir.path()));
-    RunningProgram program;
-    program.show(WindowId::Form1);
-    auto save = [&] { program.control<QAction>(WindowId::Form1, "mnuSave")->trigger(); };
-    const QString path = dir.filePath("notes");
-    QStringList offered;
-    whenModalOpens<QFileDialog>([&](QFileDialog* dialog) {
-        auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
-        for (int i = 0; i < types->count(); ++i)
-            offered << types->itemText(i);
-        offered << dialog->nameFilters() << dialog->windowTitle()
-                << dialog->findChild<QLineEdit*>("fileNameEdit")->text() << dialog->directory().absolutePath();
-        dialog->selectFile(path);
-        static_cast<QDialog*>(dialog)->accept();
-    });
-    save();
-    QCOMPARE(offered, (QStringList{"Text Files(*.txt)", "All Files(*.*)", "Text Files(*.txt) (*.txt)",
-                                   "All Files(*.*) (*)", "Save as", "Untitled", dir.path()}));
-    // The instruction text the box starts with is saved like any other.
-    const QByteArray saved = contents(path);
-    QVERIFY(saved.startsWith("Once you select build") && saved.endsWith("your HTML page. \r\n\r\n"));
+// Save To File: the real Save dialog, the exact bytes written, and, in a
+// child process, every way a save can fail, with the old file kept.
+class TestSave : public QObject {
+    Q_OBJECT
 
-    // Offered again, and cancelled: nothing written.
-    whenModalOpens<QFileDialog>([&](QFileDialog* dialog) {
-        offered = dialog->selectedFiles();
-        dialog->reject();
-    });
-    program.toolkit.setText({WindowId::Form1, "Text4"}, "<TITLE>cancelled</TITLE>");
-    save();
-    QCOMPARE(offered, QStringList{path});
-    QCOMPARE(contents(path), saved);
-    QCOMPARE(entries(dir.path()), QStringList{"notes"});
-}
+private slots:
+    void dialogAsDesignedRemembersTheName()
+    {
+        qputenv("HOME", QFile::encodeName(dir.path()));
+        RunningProgram program;
+        program.show(WindowId::Form1);
+        auto save = [&] { program.control<QAction>(WindowId::Form1, "mnuSave")->trigger(); };
+        const QString path = dir.filePath("notes");
+        QStringList offered;
+        whenModalOpens<QFileDialog>([&](QFileDialog* dialog) {
+            auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+            for (int i = 0; i < types->count(); ++i)
+                offered << types->itemText(i);
+            offered << dialog->nameFilters() << dialog->windowTitle()
+                    << dialog->findChild<QLineEdit*>("fileNameEdit")->text() << dialog->directory().absolutePath();
+            dialog->selectFile(path);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        save();
+        QCOMPARE(offered, (QStringList{"Text Files(*.txt)", "All Files(*.*)", "Text Files(*.txt) (*.txt)",
+                                       "All Files(*.*) (*)", "Save as", "Untitled", dir.path()}));
+        // The instruction text the box starts with is saved like any other.
+        const QByteArray saved = contents(path);
+        QVERIFY(saved.startsWith("Once you select build") && saved.endsWith("your HTML page. \r\n\r\n"));
 
-void TestSave::replacesTheOldFileOrKeepsItAndSaysWhy_data()
-{
-    QTest::addColumn<QString>("target"); // in the test's folder, whose folder/tags.txt holds kOld
-    QTest::addColumn<Limit>("limit");
-    QTest::addColumn<QString>("reason"); // empty: saved
-    QTest::newRow("saved over the old file") << "folder/tags.txt" << Limit::None << "";
-    QTest::newRow("folder that does not exist") << "missing/tags.txt" << Limit::None << "No such file or directory";
-    QTest::newRow("read-only folder") << "folder/tags.txt" << Limit::ReadOnlyFolder << "Permission denied";
-    QTest::newRow("full disk") << "folder/tags.txt" << Limit::FileSizeLimit << "File too large";
-    QTest::newRow("name the system refuses") << "folder/" + QString(300, 'n') << Limit::None << "File name too long";
-}
+        // Offered again, and cancelled: nothing written.
+        whenModalOpens<QFileDialog>([&](QFileDialog* dialog) {
+            offered = dialog->selectedFiles();
+            dialog->reject();
+        });
+        program.toolkit.setText({WindowId::Form1, "Text4"}, "<TITLE>cancelled</TITLE>");
+        save();
+        QCOMPARE(offered, QStringList{path});
+        QCOMPARE(contents(path), saved);
+        QCOMPARE(entries(dir.path()), QStringList{"notes"});
+    }
 
-void TestSave::replacesTheOldFileOrKeepsItAndSaysWhy()
-{
-    QFETCH(QString, target);
-    QFETCH(Limit, limit);
-    QFETCH(QString, reason);
-    QTemporaryDir root;
-    const QString folder = root.filePath("folder"), old = folder + "/tags.txt";
-    // An old file that anyone may write to, in a folder that only its owner
-    // may change: only writing in place could harm the file.
-    QVERIFY(QDir().mkdir(folder));
-    QFile file(old);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(kOld) == kOld.size());
-    file.close();
-    QVERIFY(chmod(QFile::encodeName(old), 0666) == 0 && chmod(QFile::encodeName(root.path()), 0755) == 0);
-    QVERIFY(chmod(QFile::encodeName(folder), limit == Limit::ReadOnlyFolder ? 0555 : 0755) == 0);
-    const bool told = saveInChildTells(root.filePath(target), limit, reason);
-    QVERIFY(chmod(QFile::encodeName(folder), 0755) == 0);
-    QVERIFY(told);
-    QCOMPARE(contents(old), reason.isEmpty() ? kBytes : kOld);
-    QCOMPARE(entries(folder), QStringList{"tags.txt"});
-}
+    void replacesTheOldFileOrKeepsItAndSaysWhy_data()
+    {
+        QTest::addColumn<QString>("target"); // in the test's folder, whose folder/tags.txt holds kOld
+        QTest::addColumn<Limit>("limit");
+        QTest::addColumn<QString>("reason"); // empty: saved
+        QTest::newRow("saved over the old file") << "folder/tags.txt" << Limit::None << "";
+        QTest::newRow("folder that does not exist") << "missing/tags.txt" << Limit::None << "No such file or directory";
+        QTest::newRow("read-only folder") << "folder/tags.txt" << Limit::ReadOnlyFolder << "Permission denied";
+        QTest::newRow("full disk") << "folder/tags.txt" << Limit::FileSizeLimit << "File too large";
+        QTest::newRow("name the system refuses")
+            << "folder/" + QString(300, 'n') << Limit::None << "File name too long";
+    }
 
-void TestSave::eventsWhileSavingCannotHarmTheFile()
-{
-    // While the written file waits beside its place: another Save, the main
-    // window closed and the program ended.
-    FakeToolkit ui;
-    const QString path = dir.filePath("kept.txt");
-    ui.texts["Form1.Text4"] = "<TITLE>kept</TITLE>";
-    ui.dialogAnswers = {path, path};
-    ui.onProcessEvents = [&] {
-        QCOMPARE(contents(path), QByteArray("<missing>"));
-        ui.texts["Form1.Text4"] = "";
-        Form1::mnuSave_Click(ui); // not started
-        ui.endProgram();
-    };
-    Form1::mnuSave_Click(ui);
-    QCOMPARE(ui.log.filter("showSaveDialog").size(), 1);
-    QCOMPARE(ui.log.filter("messageBox").size(), 0);
-    QCOMPARE(contents(path), QByteArray("<TITLE>kept</TITLE>\r\n"));
-}
+    void replacesTheOldFileOrKeepsItAndSaysWhy()
+    {
+        QFETCH(QString, target);
+        QFETCH(Limit, limit);
+        QFETCH(QString, reason);
+        QTemporaryDir root;
+        const QString folder = root.filePath("folder"), old = folder + "/tags.txt";
+        // An old file that anyone may write to, in a folder that only its owner
+        // may change: only writing in place could harm the file.
+        QVERIFY(QDir().mkdir(folder));
+        QFile file(old);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(kOld) == kOld.size());
+        file.close();
+        QVERIFY(chmod(QFile::encodeName(old), 0666) == 0 && chmod(QFile::encodeName(root.path()), 0755) == 0);
+        QVERIFY(chmod(QFile::encodeName(folder), limit == Limit::ReadOnlyFolder ? 0555 : 0755) == 0);
+        const bool told = saveInChildTells(root.filePath(target), limit, reason);
+        QVERIFY(chmod(QFile::encodeName(folder), 0755) == 0);
+        QVERIFY(told);
+        QCOMPARE(contents(old), reason.isEmpty() ? kBytes : kOld);
+        QCOMPARE(entries(folder), QStringList{"tags.txt"});
+    }
+
+    void eventsWhileSavingCannotHarmTheFile()
+    {
+        // While the written file waits beside its place: another Save, the main
+        // window closed and the program ended.
+        FakeToolkit ui;
+        const QString path = dir.filePath("kept.txt");
+        ui.texts["Form1.Text4"] = "<TITLE>kept</TITLE>";
+        ui.dialogAnswers = {path, path};
+        ui.onProcessEvents = [&] {
+            QCOMPARE(contents(path), QByteArray("<missing>"));
+            ui.texts["Form1.Text4"] = "";
+            Form1::mnuSave_Click(ui); // not started
+            ui.endProgram();
+        };
+        Form1::mnuSave_Click(ui);
+        QCOMPARE(ui.log.filter("showSaveDialog").size(), 1);
+        QCOMPARE(ui.log.filter("messageBox").size(), 0);
+        QCOMPARE(contents(path), QByteArray("<TITLE>kept</TITLE>\r\n"));
+    }
+
+private:
+    QTemporaryDir dir; // also the user's home folder, where the dialog starts
+};
 
 QTEST_MAIN(TestSave)
 #include "tst_save.moc"

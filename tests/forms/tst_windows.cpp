@@ -15,148 +15,6 @@
 #include <QWindow>
 #include <set>
 
-// The three windows as the program builds them from their designs, and their
-// life: keys, one copy each, the end of the program. Real widgets, offscreen.
-class TestWindows : public QObject {
-    Q_OBJECT
-
-private slots:
-    void init();
-    void cleanup();
-    void builtAsDesigned_data();
-    void builtAsDesigned();
-    void buildThroughTheMenu();
-    void panelsShowTheirFocus();
-    void assistiveTechnologyReachesEveryClick();
-    void pressReleasedOutsideIsNoClick_data();
-    void pressReleasedOutsideIsNoClick();
-    void oneCopyOfEachWindow();
-    void keys_data();
-    void keys();
-    void exitYesHidesEveryWindow();
-    void closingTheMainWindowLeavesTheOthers();
-
-private:
-    std::unique_ptr<RunningProgram> program;
-};
-
-void TestWindows::init()
-{
-    // Each window checks its dispatch rows when it is made: a row that names
-    // no control able to take its event fails the test that made the window.
-    QTest::failOnWarning(QRegularExpression("dispatch row"));
-    program = std::make_unique<RunningProgram>();
-}
-
-void TestWindows::cleanup()
-{
-    program.reset();
-    QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
-}
-
-void TestWindows::builtAsDesigned_data()
-{
-    QTest::addColumn<int>("window");
-    QTest::addColumn<QRect>("client"); // on the screen
-    QTest::newRow("Form1") << int(WindowId::Form1) << QRect(113, 211, 362, 299);
-    QTest::newRow("Form2") << int(WindowId::Form2) << QRect(142, 217, 289, 193);
-    QTest::newRow("aboutmeta") << int(WindowId::aboutmeta) << QRect(114, 234, 409, 270);
-}
-
-void TestWindows::builtAsDesigned()
-{
-    QFETCH(int, window);
-    QFETCH(QRect, client);
-    QWidget* shown = program->show(WindowId(window));
-    auto* main = qobject_cast<QMainWindow*>(shown);
-    const QWidget* area = main ? main->centralWidget() : shown;
-    QCOMPARE(QRect(area->mapToGlobal(QPoint(0, 0)), area->size()), client);
-    QCOMPARE(shown->minimumSize(), shown->maximumSize());
-    QVERIFY(!(shown->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-    QVERIFY(!hasControl(*shown, "Label1", Event::Click) && !hasControl(*shown, "mnuBiuld", Event::Click));
-
-    const std::span<const design::ControlSpec> rows =
-        std::array{Form1Design::controls(), Form2Design::controls(), aboutmetaDesign::controls()}[std::size_t(window)];
-    QMap<int, QWidget*> byTab;
-    QHash<const QWidget*, const QWidget*> inFront; // the container's row before, in front of this one
-    for (const design::ControlSpec& row : rows) {
-        const auto* control = shown->findChild<QWidget*>(row.name);
-        QVERIFY2(control, row.name);
-        const QWidget* container = control->parentWidget();
-        QCOMPARE(container == area ? QString() : container->objectName(), QString(row.container));
-        const QRect designed(design::px(row.left), design::px(row.top), design::px(row.width), design::px(row.height));
-        // A line of no height is drawn one pixel thick.
-        QCOMPARE(control->geometry(), designed.adjusted(0, 0, 0, designed.height() ? 0 : 1));
-        QVERIFY2(container->rect().contains(control->geometry()), row.name);
-        QCOMPARE(control->isVisibleTo(shown), !(row.options & design::Hidden));
-        if (control->focusPolicy() & Qt::TabFocus)
-            byTab[row.tab] = const_cast<QWidget*>(control);
-        // Qt paints later children over earlier ones.
-        if (const QWidget* front = inFront.value(container))
-            QVERIFY2(container->children().indexOf(front) > container->children().indexOf(control), row.name);
-        inFront[container] = control;
-    }
-    // The design stacks controls on purpose where they share their place, where
-    // one continues the caption behind it, and where one picture stands in for
-    // another that starts hidden.
-    const auto stackedOnPurpose = [](const design::ControlSpec& a, const design::ControlSpec& b) {
-        const bool samePlace = std::tie(a.left, a.top, a.width, a.height) == std::tie(b.left, b.top, b.width, b.height);
-        const bool twins = a.kind == design::Kind::Image && b.kind == design::Kind::Image &&
-                           bool(a.options & design::Hidden) != bool(b.options & design::Hidden);
-        return samePlace || twins || ((a.options | b.options) & design::Continues);
-    };
-    // Where a control draws on the client area: a caption only where its text
-    // goes; a container, behind its controls, nowhere.
-    const auto drawn = [&](const design::ControlSpec& row) {
-        const auto* control = shown->findChild<QWidget*>(row.name);
-        QRect rect = control->rect();
-        if (row.kind == design::Kind::Panel || row.kind == design::Kind::Frame)
-            return QRect();
-        if (auto* label = qobject_cast<const QLabel*>(control); label && label->pixmap().isNull())
-            rect = label->fontMetrics().boundingRect(rect, int(label->alignment()) | Qt::TextWordWrap, label->text());
-        return rect.translated(control->mapTo(area, QPoint()));
-    };
-    for (const design::ControlSpec& a : rows) {
-        for (const design::ControlSpec& b : rows) {
-            if (&a != &b && !stackedOnPurpose(a, b))
-                QVERIFY2(!drawn(a).intersects(drawn(b)), qPrintable(QStringLiteral("%1 and %2").arg(a.name, b.name)));
-        }
-    }
-    // The focus starts at the lowest tab index and follows the indexes.
-    QVERIFY(QTest::qWaitForWindowActive(shown));
-    QCOMPARE(QApplication::focusWidget(), byTab.first());
-    for (auto it = byTab.begin(); std::next(it) != byTab.end(); ++it)
-        QCOMPARE(it.value()->nextInFocusChain(), std::next(it).value());
-}
-
-// Alt+F, then B. Its shortcut, Ctrl+B, builds in tst_e2e and tests/windows/installed.sh.
-void TestWindows::buildThroughTheMenu()
-{
-    auto* window = qobject_cast<QMainWindow*>(program->show(WindowId::Form1));
-    QVERIFY(QTest::qWaitForWindowActive(window));
-    auto build = [&](const QString& name) {
-        program->toolkit.setText({WindowId::Form1, "Text1"}, name);
-        QTest::keyClick(window, Qt::Key_F, Qt::AltModifier);
-        auto* file = window->findChild<QMenu*>("mnuFile");
-        QTRY_VERIFY(file->isVisible());
-        QTest::keyClick(file, Qt::Key_B);
-    };
-    program->toolkit.setText({WindowId::Form1, "Text2"}, "d");
-    program->toolkit.setText({WindowId::Form1, "Text3"}, "k");
-    build("First");
-    build("Second");
-    const QString second = program->toolkit.text({WindowId::Form1, "Text4"});
-    QCOMPARE(second, "<TITLE>Second</TITLE><meta name=\"description\" content=\"d\">"
-                     "<meta name=\"keywords\" content=\"k\">");
-    auto* output = program->control<QPlainTextEdit>(WindowId::Form1, "Text4");
-    QCOMPARE(output->toPlainText(), second);
-    // What the user types into the box afterwards is what the box holds.
-    output->moveCursor(QTextCursor::End);
-    QTest::keyClicks(output, "!");
-    QCOMPARE(program->toolkit.text({WindowId::Form1, "Text4"}), second + u'!');
-    QCOMPARE(QApplication::focusWidget()->objectName(), "Picture1"); // Build moves no focus
-}
-
 namespace {
 
 // Click handlers that record which row of the dispatch table they stand for.
@@ -193,175 +51,308 @@ QList<QAccessibleInterface*> tree(QAccessibleInterface* node)
 
 } // namespace
 
-// The pushpin's turns and its state as a screen reader hears them are
-// checked in tst_e2e_accessibility, the window kept above in tst_e2e.
-void TestWindows::panelsShowTheirFocus()
-{
-    QVERIFY(QTest::qWaitForWindowActive(program->show(WindowId::Form1)));
-    // The strip has the focus at start, and what it offers is the pin.
-    QAccessibleInterface* strip = QAccessible::queryAccessibleInterface(program->control(WindowId::Form1, "Picture1"));
-    QAccessibleInterface* pin = strip->focusChild();
-    QVERIFY(pin && pin->role() == QAccessible::CheckBox && pin->state().focused && !strip->state().focused);
-    // Each panel shows that it has the focus; the strip shows it on the pin.
-    for (const char* name : {"Picture1", "Picture2"}) {
-        QWidget* panel = program->control(WindowId::Form1, name);
-        panel->setFocus();
-        const QImage focused = panel->grab().toImage();
-        program->control(WindowId::Form1, "Text1")->setFocus();
-        QVERIFY2(panel->grab().toImage() != focused, name);
-    }
-}
+// The three windows as the program builds them from their designs, and their
+// life: keys, one copy each, the end of the program. Real widgets, offscreen.
+class TestWindows : public QObject {
+    Q_OBJECT
 
-void TestWindows::assistiveTechnologyReachesEveryClick()
-{
-    const std::vector<DispatchEntry> table = recordingTable();
-    Program recording(table);
-    for (const WindowId id : {WindowId::Form1, WindowId::Form2, WindowId::aboutmeta}) {
-        recording.toolkit.showWindow(id);
-        QWidget* window = recording.toolkit.window(id);
-        const QList<QAccessibleInterface*> nodes = tree(QAccessible::queryAccessibleInterface(window));
-        QCOMPARE(nodes.first()->role(), QAccessible::Window);
-        // Every stop of the focus order, picture and link has a name, said
-        // without runs of blanks, that nothing else of its role in the window has.
-        QSet<std::pair<int, QString>> names;
-        std::set<std::size_t> reached;
-        for (QAccessibleInterface* node : nodes) {
-            const QString name = node->text(QAccessible::Name);
-            const QByteArray what = (node->object()->objectName() + u' ' + name).toUtf8();
-            const bool named = node->state().focusable || node->role() == QAccessible::Graphic ||
-                               node->role() == QAccessible::Link || node->role() == QAccessible::CheckBox;
-            QVERIFY2(!named || !name.isEmpty(), what);
-            QVERIFY2(name == name.simplified(), what);
-            QVERIFY2(name.isEmpty() || !names.contains({node->role(), name}), what);
-            names.insert({node->role(), name});
-            // A label or picture has one action exactly when it takes clicks,
-            // and it runs the click row of what shows.
-            if (!qobject_cast<QLabel*>(node->object()) && node->role() != QAccessible::CheckBox)
-                continue;
-            const QStringList actions =
-                node->actionInterface() ? node->actionInterface()->actionNames() : QStringList();
-            QVERIFY2(actions.size() == (node->role() == QAccessible::Link || node->role() == QAccessible::CheckBox),
-                     what);
-            if (actions.isEmpty())
-                continue;
-            clickedRows.clear();
-            node->actionInterface()->doAction(actions.first());
-            QVERIFY2(clickedRows.size() == 1 && table[clickedRows.first()].window == id, what);
-            reached.insert(clickedRows.first());
-            // The pin turns by Space on the strip that offers it, too.
-            if (node->role() == QAccessible::CheckBox) {
-                clickedRows.clear();
-                QTest::keyClick(qobject_cast<QWidget*>(node->object()->parent()), Qt::Key_Space);
-                QVERIFY2(clickedRows.size() == 1 && reached.contains(clickedRows.first()), what);
+private slots:
+    void init()
+    {
+        // Each window checks its dispatch rows when it is made: a row that names
+        // no control able to take its event fails the test that made the window.
+        QTest::failOnWarning(QRegularExpression("dispatch row"));
+        program = std::make_unique<RunningProgram>();
+    }
+
+    void cleanup()
+    {
+        program.reset();
+        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    void builtAsDesigned_data()
+    {
+        QTest::addColumn<int>("window");
+        QTest::addColumn<QRect>("client"); // on the screen
+        QTest::newRow("Form1") << int(WindowId::Form1) << QRect(113, 211, 362, 299);
+        QTest::newRow("Form2") << int(WindowId::Form2) << QRect(142, 217, 289, 193);
+        QTest::newRow("aboutmeta") << int(WindowId::aboutmeta) << QRect(114, 234, 409, 270);
+    }
+
+    void builtAsDesigned()
+    {
+        QFETCH(int, window);
+        QFETCH(QRect, client);
+        QWidget* shown = program->show(WindowId(window));
+        auto* main = qobject_cast<QMainWindow*>(shown);
+        const QWidget* area = main ? main->centralWidget() : shown;
+        QCOMPARE(QRect(area->mapToGlobal(QPoint(0, 0)), area->size()), client);
+        QCOMPARE(shown->minimumSize(), shown->maximumSize());
+        QVERIFY(!(shown->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QVERIFY(!hasControl(*shown, "Label1", Event::Click) && !hasControl(*shown, "mnuBiuld", Event::Click));
+
+        const std::span<const design::ControlSpec> rows = std::array{Form1Design::controls(), Form2Design::controls(),
+                                                                     aboutmetaDesign::controls()}[std::size_t(window)];
+        QMap<int, QWidget*> byTab;
+        QHash<const QWidget*, const QWidget*> inFront; // the container's row before, in front of this one
+        for (const design::ControlSpec& row : rows) {
+            const auto* control = shown->findChild<QWidget*>(row.name);
+            QVERIFY2(control, row.name);
+            const QWidget* container = control->parentWidget();
+            QCOMPARE(container == area ? QString() : container->objectName(), QString(row.container));
+            const QRect designed(design::px(row.left), design::px(row.top), design::px(row.width),
+                                 design::px(row.height));
+            // A line of no height is drawn one pixel thick.
+            QCOMPARE(control->geometry(), designed.adjusted(0, 0, 0, designed.height() ? 0 : 1));
+            QVERIFY2(container->rect().contains(control->geometry()), row.name);
+            QCOMPARE(control->isVisibleTo(shown), !(row.options & design::Hidden));
+            if (control->focusPolicy() & Qt::TabFocus)
+                byTab[row.tab] = const_cast<QWidget*>(control);
+            // Qt paints later children over earlier ones.
+            if (const QWidget* front = inFront.value(container))
+                QVERIFY2(container->children().indexOf(front) > container->children().indexOf(control), row.name);
+            inFront[container] = control;
+        }
+        // The design stacks controls on purpose where they share their place, where
+        // one continues the caption behind it, and where one picture stands in for
+        // another that starts hidden.
+        const auto stackedOnPurpose = [](const design::ControlSpec& a, const design::ControlSpec& b) {
+            const bool samePlace =
+                std::tie(a.left, a.top, a.width, a.height) == std::tie(b.left, b.top, b.width, b.height);
+            const bool twins = a.kind == design::Kind::Image && b.kind == design::Kind::Image &&
+                               bool(a.options & design::Hidden) != bool(b.options & design::Hidden);
+            return samePlace || twins || ((a.options | b.options) & design::Continues);
+        };
+        // Where a control draws on the client area: a caption only where its text
+        // goes; a container, behind its controls, nowhere.
+        const auto drawn = [&](const design::ControlSpec& row) {
+            const auto* control = shown->findChild<QWidget*>(row.name);
+            QRect rect = control->rect();
+            if (row.kind == design::Kind::Panel || row.kind == design::Kind::Frame)
+                return QRect();
+            if (auto* label = qobject_cast<const QLabel*>(control); label && label->pixmap().isNull())
+                rect =
+                    label->fontMetrics().boundingRect(rect, int(label->alignment()) | Qt::TextWordWrap, label->text());
+            return rect.translated(control->mapTo(area, QPoint()));
+        };
+        for (const design::ControlSpec& a : rows) {
+            for (const design::ControlSpec& b : rows) {
+                if (&a != &b && !stackedOnPurpose(a, b))
+                    QVERIFY2(!drawn(a).intersects(drawn(b)),
+                             qPrintable(QStringLiteral("%1 and %2").arg(a.name, b.name)));
             }
         }
-        std::set<std::size_t> labelRows;
-        for (std::size_t row = 0; row < table.size(); ++row) {
-            const QString control = QString::fromUtf8(table[row].control.data(), qsizetype(table[row].control.size()));
-            const auto* label = window->findChild<QLabel*>(control);
-            if (table[row].window == id && table[row].event == Event::Click && label && !label->isHidden())
-                labelRows.insert(row);
-        }
-        QCOMPARE(reached, labelRows);
+        // The focus starts at the lowest tab index and follows the indexes.
+        QVERIFY(QTest::qWaitForWindowActive(shown));
+        QCOMPARE(QApplication::focusWidget(), byTab.first());
+        for (auto it = byTab.begin(); std::next(it) != byTab.end(); ++it)
+            QCOMPARE(it.value()->nextInFocusChain(), std::next(it).value());
     }
-}
 
-void TestWindows::pressReleasedOutsideIsNoClick_data()
-{
-    QTest::addColumn<int>("window");
-    QTest::addColumn<QString>("control");
-    QTest::newRow("pushpin") << int(WindowId::Form1) << "Image2";
-    QTest::newRow("link") << int(WindowId::aboutmeta) << "Label7";
-}
+    // Alt+F, then B. Its shortcut, Ctrl+B, builds in tst_e2e and tests/windows/installed.sh.
+    void buildThroughTheMenu()
+    {
+        auto* window = qobject_cast<QMainWindow*>(program->show(WindowId::Form1));
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        auto build = [&](const QString& name) {
+            program->toolkit.setText({WindowId::Form1, "Text1"}, name);
+            QTest::keyClick(window, Qt::Key_F, Qt::AltModifier);
+            auto* file = window->findChild<QMenu*>("mnuFile");
+            QTRY_VERIFY(file->isVisible());
+            QTest::keyClick(file, Qt::Key_B);
+        };
+        program->toolkit.setText({WindowId::Form1, "Text2"}, "d");
+        program->toolkit.setText({WindowId::Form1, "Text3"}, "k");
+        build("First");
+        build("Second");
+        const QString second = program->toolkit.text({WindowId::Form1, "Text4"});
+        QCOMPARE(second, "<TITLE>Second</TITLE><meta name=\"description\" content=\"d\">"
+                         "<meta name=\"keywords\" content=\"k\">");
+        auto* output = program->control<QPlainTextEdit>(WindowId::Form1, "Text4");
+        QCOMPARE(output->toPlainText(), second);
+        // What the user types into the box afterwards is what the box holds.
+        output->moveCursor(QTextCursor::End);
+        QTest::keyClicks(output, "!");
+        QCOMPARE(program->toolkit.text({WindowId::Form1, "Text4"}), second + u'!');
+        QCOMPARE(QApplication::focusWidget()->objectName(), "Picture1"); // Build moves no focus
+    }
 
-void TestWindows::pressReleasedOutsideIsNoClick()
-{
-    QFETCH(int, window);
-    QFETCH(QString, control);
-    const std::vector<DispatchEntry> table = recordingTable();
-    Program recording(table);
-    recording.toolkit.showWindow(WindowId(window));
-    auto* target = recording.toolkit.window(WindowId(window))->findChild<QWidget*>(control);
-    clickedRows.clear();
-    // Dragged off before the button comes up: cancelled, as on any button.
-    QTest::mousePress(target, Qt::LeftButton, {}, target->rect().center());
-    QTest::mouseRelease(target, Qt::LeftButton, {}, target->rect().bottomRight() + QPoint(4, 4));
-    QVERIFY(clickedRows.isEmpty());
-    QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
-    QCOMPARE(clickedRows.size(), 1);
-    // The second press of a double click makes no second click.
-    QTest::mouseDClick(target, Qt::LeftButton);
-    QTest::mouseRelease(target, Qt::LeftButton);
-    QCOMPARE(clickedRows.size(), 1);
-}
+    // The pushpin's turns and its state as a screen reader hears them are
+    // checked in tst_e2e_accessibility, the window kept above in tst_e2e.
+    void panelsShowTheirFocus()
+    {
+        QVERIFY(QTest::qWaitForWindowActive(program->show(WindowId::Form1)));
+        // The strip has the focus at start, and what it offers is the pin.
+        QAccessibleInterface* strip =
+            QAccessible::queryAccessibleInterface(program->control(WindowId::Form1, "Picture1"));
+        QAccessibleInterface* pin = strip->focusChild();
+        QVERIFY(pin && pin->role() == QAccessible::CheckBox && pin->state().focused && !strip->state().focused);
+        // Each panel shows that it has the focus; the strip shows it on the pin.
+        for (const char* name : {"Picture1", "Picture2"}) {
+            QWidget* panel = program->control(WindowId::Form1, name);
+            panel->setFocus();
+            const QImage focused = panel->grab().toImage();
+            program->control(WindowId::Form1, "Text1")->setFocus();
+            QVERIFY2(panel->grab().toImage() != focused, name);
+        }
+    }
 
-void TestWindows::oneCopyOfEachWindow()
-{
-    auto openCount = [](const char* name) {
-        return std::ranges::count_if(QApplication::topLevelWidgets(),
-                                     [&](QWidget* top) { return top->objectName() == name && top->isVisible(); });
-    };
-    QWidget* main = program->show(WindowId::Form1);
-    main->findChild<QAction*>("mnuWebMasters")->trigger();
-    QWidget* form2 = program->toolkit.window(WindowId::Form2);
-    main->findChild<QAction*>("mnuAbout")->trigger();
-    main->findChild<QAction*>("mnuAbout")->trigger();
-    QCOMPARE(openCount("aboutmeta"), 1);
-    QTRY_COMPARE(QApplication::activeWindow(), program->toolkit.window(WindowId::aboutmeta));
-    QWidget* link = program->control(WindowId::aboutmeta, "Label4");
-    QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
-    QCOMPARE(openCount("Form2"), 1);
-    QCOMPARE(program->toolkit.window(WindowId::Form2), form2);
-    QTRY_COMPARE(QApplication::activeWindow(), form2); // brought to the front
-}
+    void assistiveTechnologyReachesEveryClick()
+    {
+        const std::vector<DispatchEntry> table = recordingTable();
+        Program recording(table);
+        for (const WindowId id : {WindowId::Form1, WindowId::Form2, WindowId::aboutmeta}) {
+            recording.toolkit.showWindow(id);
+            QWidget* window = recording.toolkit.window(id);
+            const QList<QAccessibleInterface*> nodes = tree(QAccessible::queryAccessibleInterface(window));
+            QCOMPARE(nodes.first()->role(), QAccessible::Window);
+            // Every stop of the focus order, picture and link has a name, said
+            // without runs of blanks, that nothing else of its role in the window has.
+            QSet<std::pair<int, QString>> names;
+            std::set<std::size_t> reached;
+            for (QAccessibleInterface* node : nodes) {
+                const QString name = node->text(QAccessible::Name);
+                const QByteArray what = (node->object()->objectName() + u' ' + name).toUtf8();
+                const bool named = node->state().focusable || node->role() == QAccessible::Graphic ||
+                                   node->role() == QAccessible::Link || node->role() == QAccessible::CheckBox;
+                QVERIFY2(!named || !name.isEmpty(), what);
+                QVERIFY2(name == name.simplified(), what);
+                QVERIFY2(name.isEmpty() || !names.contains({node->role(), name}), what);
+                names.insert({node->role(), name});
+                // A label or picture has one action exactly when it takes clicks,
+                // and it runs the click row of what shows.
+                if (!qobject_cast<QLabel*>(node->object()) && node->role() != QAccessible::CheckBox)
+                    continue;
+                const QStringList actions =
+                    node->actionInterface() ? node->actionInterface()->actionNames() : QStringList();
+                QVERIFY2(actions.size() == (node->role() == QAccessible::Link || node->role() == QAccessible::CheckBox),
+                         what);
+                if (actions.isEmpty())
+                    continue;
+                clickedRows.clear();
+                node->actionInterface()->doAction(actions.first());
+                QVERIFY2(clickedRows.size() == 1 && table[clickedRows.first()].window == id, what);
+                reached.insert(clickedRows.first());
+                // The pin turns by Space on the strip that offers it, too.
+                if (node->role() == QAccessible::CheckBox) {
+                    clickedRows.clear();
+                    QTest::keyClick(qobject_cast<QWidget*>(node->object()->parent()), Qt::Key_Space);
+                    QVERIFY2(clickedRows.size() == 1 && reached.contains(clickedRows.first()), what);
+                }
+            }
+            std::set<std::size_t> labelRows;
+            for (std::size_t row = 0; row < table.size(); ++row) {
+                const QString control =
+                    QString::fromUtf8(table[row].control.data(), qsizetype(table[row].control.size()));
+                const auto* label = window->findChild<QLabel*>(control);
+                if (table[row].window == id && table[row].event == Event::Click && label && !label->isHidden())
+                    labelRows.insert(row);
+            }
+            QCOMPARE(reached, labelRows);
+        }
+    }
 
-void TestWindows::keys_data()
-{
-    QTest::addColumn<int>("window");
-    QTest::addColumn<QKeyCombination>("key");
-    QTest::addColumn<bool>("closes");
-    QTest::newRow("Form2 Escape") << int(WindowId::Form2) << QKeyCombination(Qt::Key_Escape) << false;
-    QTest::newRow("Form2 Enter") << int(WindowId::Form2) << QKeyCombination(Qt::Key_Return) << true;
-    QTest::newRow("About Space") << int(WindowId::aboutmeta) << QKeyCombination(Qt::Key_Space) << true;
-    QTest::newRow("About Alt+O") << int(WindowId::aboutmeta) << QKeyCombination(Qt::AltModifier, Qt::Key_O) << true;
-}
+    void pressReleasedOutsideIsNoClick_data()
+    {
+        QTest::addColumn<int>("window");
+        QTest::addColumn<QString>("control");
+        QTest::newRow("pushpin") << int(WindowId::Form1) << "Image2";
+        QTest::newRow("link") << int(WindowId::aboutmeta) << "Label7";
+    }
 
-void TestWindows::keys()
-{
-    QFETCH(int, window);
-    QFETCH(QKeyCombination, key);
-    QFETCH(bool, closes);
-    QVERIFY(QTest::qWaitForWindowActive(program->show(WindowId(window))));
-    QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
-    if (closes)
-        QTRY_VERIFY(!program->toolkit.window(WindowId(window)));
-    else
-        QVERIFY(program->toolkit.window(WindowId(window))->isVisible());
-}
+    void pressReleasedOutsideIsNoClick()
+    {
+        QFETCH(int, window);
+        QFETCH(QString, control);
+        const std::vector<DispatchEntry> table = recordingTable();
+        Program recording(table);
+        recording.toolkit.showWindow(WindowId(window));
+        auto* target = recording.toolkit.window(WindowId(window))->findChild<QWidget*>(control);
+        clickedRows.clear();
+        // Dragged off before the button comes up: cancelled, as on any button.
+        QTest::mousePress(target, Qt::LeftButton, {}, target->rect().center());
+        QTest::mouseRelease(target, Qt::LeftButton, {}, target->rect().bottomRight() + QPoint(4, 4));
+        QVERIFY(clickedRows.isEmpty());
+        QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
+        QCOMPARE(clickedRows.size(), 1);
+        // The second press of a double click makes no second click.
+        QTest::mouseDClick(target, Qt::LeftButton);
+        QTest::mouseRelease(target, Qt::LeftButton);
+        QCOMPARE(clickedRows.size(), 1);
+    }
 
-void TestWindows::exitYesHidesEveryWindow()
-{
-    QWidget* main = program->show(WindowId::Form1);
-    program->show(WindowId::Form2);
-    program->show(WindowId::aboutmeta);
-    whenModalOpens<QMessageBox>([](QMessageBox* box) {
-        QCOMPARE(box->icon(), QMessageBox::NoIcon);
-        box->defaultButton()->click(); // Yes
-    });
-    main->findChild<QAction*>("mnuExit")->trigger();
-    for (WindowId id : {WindowId::Form1, WindowId::Form2, WindowId::aboutmeta})
-        QVERIFY(!program->toolkit.window(id)->isVisible());
-    QVERIFY(!program->dispatcher.dispatch(program->toolkit, WindowId::Form1, "mnuClear", Event::Click)); // stopped
-}
+    void oneCopyOfEachWindow()
+    {
+        auto openCount = [](const char* name) {
+            return std::ranges::count_if(QApplication::topLevelWidgets(),
+                                         [&](QWidget* top) { return top->objectName() == name && top->isVisible(); });
+        };
+        QWidget* main = program->show(WindowId::Form1);
+        main->findChild<QAction*>("mnuWebMasters")->trigger();
+        QWidget* form2 = program->toolkit.window(WindowId::Form2);
+        main->findChild<QAction*>("mnuAbout")->trigger();
+        main->findChild<QAction*>("mnuAbout")->trigger();
+        QCOMPARE(openCount("aboutmeta"), 1);
+        QTRY_COMPARE(QApplication::activeWindow(), program->toolkit.window(WindowId::aboutmeta));
+        QWidget* link = program->control(WindowId::aboutmeta, "Label4");
+        QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
+        QCOMPARE(openCount("Form2"), 1);
+        QCOMPARE(program->toolkit.window(WindowId::Form2), form2);
+        QTRY_COMPARE(QApplication::activeWindow(), form2); // brought to the front
+    }
 
-void TestWindows::closingTheMainWindowLeavesTheOthers()
-{
-    QWidget* main = program->show(WindowId::Form1);
-    program->show(WindowId::aboutmeta);
-    main->close();
-    QTRY_VERIFY(!program->toolkit.window(WindowId::Form1));
-    QVERIFY(program->toolkit.window(WindowId::aboutmeta)->isVisible());
-}
+    void keys_data()
+    {
+        QTest::addColumn<int>("window");
+        QTest::addColumn<QKeyCombination>("key");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("Form2 Escape") << int(WindowId::Form2) << QKeyCombination(Qt::Key_Escape) << false;
+        QTest::newRow("Form2 Enter") << int(WindowId::Form2) << QKeyCombination(Qt::Key_Return) << true;
+        QTest::newRow("About Space") << int(WindowId::aboutmeta) << QKeyCombination(Qt::Key_Space) << true;
+        QTest::newRow("About Alt+O") << int(WindowId::aboutmeta) << QKeyCombination(Qt::AltModifier, Qt::Key_O) << true;
+    }
+
+    void keys()
+    {
+        QFETCH(int, window);
+        QFETCH(QKeyCombination, key);
+        QFETCH(bool, closes);
+        QVERIFY(QTest::qWaitForWindowActive(program->show(WindowId(window))));
+        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+        if (closes)
+            QTRY_VERIFY(!program->toolkit.window(WindowId(window)));
+        else
+            QVERIFY(program->toolkit.window(WindowId(window))->isVisible());
+    }
+
+    void exitYesHidesEveryWindow()
+    {
+        QWidget* main = program->show(WindowId::Form1);
+        program->show(WindowId::Form2);
+        program->show(WindowId::aboutmeta);
+        whenModalOpens<QMessageBox>([](QMessageBox* box) {
+            QCOMPARE(box->icon(), QMessageBox::NoIcon);
+            box->defaultButton()->click(); // Yes
+        });
+        main->findChild<QAction*>("mnuExit")->trigger();
+        for (WindowId id : {WindowId::Form1, WindowId::Form2, WindowId::aboutmeta})
+            QVERIFY(!program->toolkit.window(id)->isVisible());
+        QVERIFY(!program->dispatcher.dispatch(program->toolkit, WindowId::Form1, "mnuClear", Event::Click)); // stopped
+    }
+
+    void closingTheMainWindowLeavesTheOthers()
+    {
+        QWidget* main = program->show(WindowId::Form1);
+        program->show(WindowId::aboutmeta);
+        main->close();
+        QTRY_VERIFY(!program->toolkit.window(WindowId::Form1));
+        QVERIFY(program->toolkit.window(WindowId::aboutmeta)->isVisible());
+    }
+
+private:
+    std::unique_ptr<RunningProgram> program;
+};
 
 QTEST_MAIN(TestWindows)
 #include "tst_windows.moc"

@@ -18,107 +18,99 @@ class TestLogic : public QObject {
     Q_OBJECT
 
 private slots:
-    void block_data();
-    void block();
-    void shellResult_data();
-    void shellResult();
-    void unboundFunctionIsOneBox();
-    void failsUntilItIsThere_data();
-    void failsUntilItIsThere();
+    void block_data()
+    {
+        QTest::addColumn<QStringList>("fields");
+        QTest::addColumn<QString>("expected"); // {d} and {k}: the two meta openings
+        QTest::newRow("blanks kept") << QStringList{"   ", " b", "c "} << "<TITLE>   </TITLE>{d} b\">{k}c \">";
+        QTest::newRow("quotes end no value") << QStringList{"Say \"hi\"", "The \"best\"", "a\"b"}
+                                             << "<TITLE>Say \"hi\"</TITLE>{d}The &quot;best&quot;\">{k}a&quot;b\">";
+        QTest::newRow("angle brackets") << QStringList{"<b>x</b> > y", "<i>", "a>b"}
+                                        << "<TITLE>&lt;b>x&lt;/b> > y</TITLE>{d}<i>\">{k}a>b\">";
+        QTest::newRow("typed entities kept") << QStringList{"Tom & Jerry &amp;", "R&D &quot;", "a&b"}
+                                             << "<TITLE>Tom & Jerry &amp;</TITLE>{d}R&D &quot;\">{k}a&b\">";
+        QTest::newRow("non-Latin") << QStringList{"Café Ελλάδα", "שלום", "日本,語"}
+                                   << "<TITLE>Café Ελλάδα</TITLE>{d}שלום\">{k}日本,語\">";
+    }
+
+    void block()
+    {
+        QFETCH(QStringList, fields);
+        QFETCH(QString, expected);
+        expected.replace("{d}", "<meta name=\"description\" content=\"")
+            .replace("{k}", "<meta name=\"keywords\" content=\"");
+        QCOMPARE(compose::titleElement(fields[0]) + compose::descriptionElement(fields[1]) +
+                     compose::keywordsElement(fields[2]),
+                 expected);
+    }
+
+    void shellResult_data()
+    {
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("box"); // empty: none
+        const QString notFound = "messageBox 48 |The '%1' File or Path was Not Found.";
+        const QString failed = "messageBox 16 |An error occurred attempting to open 'abc' (ShellExecute code %1).";
+        for (const int nothing : {33, 0}) // accepted; out of resources
+            QTest::newRow(qPrintable(QString::number(nothing))) << nothing << "abc" << QString();
+        QTest::newRow("2 file not found, quote kept") << 2 << "http://a.b/it's" << notFound.arg("http://a.b/it's");
+        QTest::newRow("3 path not found") << 3 << "abc" << notFound.arg("abc");
+        QTest::newRow("32 missing library") << 32 << "abc" << failed.arg(32);
+        QTest::newRow("negative") << -1234 << "abc" << failed.arg(-1234);
+    }
+
+    void shellResult()
+    {
+        QFETCH(int, result);
+        QFETCH(QString, address);
+        QFETCH(QString, box);
+        FakeToolkit ui;
+        stoplight::showShellOutcome(ui, {result, nullptr}, address.toStdString());
+        QCOMPARE(ui.log, box.isEmpty() ? QStringList() : QStringList{box});
+    }
+
+    void unboundFunctionIsOneBox()
+    {
+        stoplight::Function<void (*)()> absent("g_app_info_launch_default_for_uri", "libnowhere-0.so.0");
+        FakeToolkit ui;
+        stoplight::showShellOutcome(ui, {0, &absent}, "http://www.example.com/");
+        QCOMPARE(ui.log, QStringList{"messageBox 16 |The function 'g_app_info_launch_default_for_uri' could not be "
+                                     "loaded from 'libnowhere-0.so.0'."});
+    }
+
+    void failsUntilItIsThere_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("before"); // the library at first; empty: none
+        QTest::addColumn<int>("result");     // of calling with 1
+        QTest::newRow("missing library") << "probe_twice"
+                                         << "" << 2;
+        QTest::newRow("missing entry point") << "probe_later" << KESTRINE_PROBE << 8;
+    }
+
+    void failsUntilItIsThere()
+    {
+        QFETCH(QString, entry);
+        QFETCH(QString, before);
+        QFETCH(int, result);
+        // Named with the platform's extension for libraries, which the look-up adds.
+        const QString file = folder.filePath("lib" + entry + '.' + QFileInfo(KESTRINE_PROBE).suffix());
+        QVERIFY(before.isEmpty() || QFile::copy(before, file));
+        Probe probe(entry.toStdString(), path("lib" + entry)); // the platform's extension added
+        QVERIFY(!probe.bind());
+        QVERIFY(!probe.bind());
+        QVERIFY(!QFile::exists(file) || QFile::remove(file));
+        QVERIFY(QFile::copy(KESTRINE_PROBE_LATER, file));
+        QVERIFY(probe.bind()); // found now, though it was missing before
+        QCOMPARE(probe.bind()(1), result);
+        QCOMPARE(probe.lookups(), 3);
+    }
 
 private:
     std::string path(const QString& name) const { return folder.filePath(name).toLocal8Bit().toStdString(); }
     // A folder whose name has a dot, that is no extension.
     QTemporaryDir folder{QDir::tempPath() + "/stoplight.XXXXXX"};
 };
-
-void TestLogic::block_data()
-{
-    QTest::addColumn<QStringList>("fields");
-    QTest::addColumn<QString>("expected"); // {d} and {k}: the two meta openings
-    QTest::newRow("blanks kept") << QStringList{"   ", " b", "c "} << "<TITLE>   </TITLE>{d} b\">{k}c \">";
-    QTest::newRow("quotes end no value") << QStringList{"Say \"hi\"", "The \"best\"", "a\"b"}
-                                         << "<TITLE>Say \"hi\"</TITLE>{d}The &quot;best&quot;\">{k}a&quot;b\">";
-    QTest::newRow("angle brackets") << QStringList{"<b>x</b> > y", "<i>", "a>b"}
-                                    << "<TITLE>&lt;b>x&lt;/b> > y</TITLE>{d}<i>\">{k}a>b\">";
-    QTest::newRow("typed entities kept") << QStringList{"Tom & Jerry &amp;", "R&D &quot;", "a&b"}
-                                         << "<TITLE>Tom & Jerry &amp;</TITLE>{d}R&D &quot;\">{k}a&b\">";
-    QTest::newRow("non-Latin") << QStringList{"Café Ελλάδα", "שלום", "日本,語"}
-                               << "<TITLE>Café Ελλάδα</TITLE>{d}שלום\">{k}日本,語\">";
-}
-
-void TestLogic::block()
-{
-    QFETCH(QStringList, fields);
-    QFETCH(QString, expected);
-    expected.replace("{d}", "<meta name=\"description\" content=\"")
-        .replace("{k}", "<meta name=\"keywords\" content=\"");
-    QCOMPARE(compose::titleElement(fields[0]) + compose::descriptionElement(fields[1]) +
-                 compose::keywordsElement(fields[2]),
-             expected);
-}
-
-void TestLogic::shellResult_data()
-{
-    QTest::addColumn<int>("result");
-    QTest::addColumn<QString>("address");
-    QTest::addColumn<QString>("box"); // empty: none
-    const QString notFound = "messageBox 48 |The '%1' File or Path was Not Found.";
-    const QString failed = "messageBox 16 |An error occurred attempting to open 'abc' (ShellExecute code %1).";
-    for (const int nothing : {33, 0}) // accepted; out of resources
-        QTest::newRow(qPrintable(QString::number(nothing))) << nothing << "abc" << QString();
-    QTest::newRow("2 file not found, quote kept") << 2 << "http://a.b/it's" << notFound.arg("http://a.b/it's");
-    QTest::newRow("3 path not found") << 3 << "abc" << notFound.arg("abc");
-    QTest::newRow("32 missing library") << 32 << "abc" << failed.arg(32);
-    QTest::newRow("negative") << -1234 << "abc" << failed.arg(-1234);
-}
-
-void TestLogic::shellResult()
-{
-    QFETCH(int, result);
-    QFETCH(QString, address);
-    QFETCH(QString, box);
-    FakeToolkit ui;
-    stoplight::showShellOutcome(ui, {result, nullptr}, address.toStdString());
-    QCOMPARE(ui.log, box.isEmpty() ? QStringList() : QStringList{box});
-}
-
-void TestLogic::unboundFunctionIsOneBox()
-{
-    stoplight::Function<void (*)()> absent("g_app_info_launch_default_for_uri", "libnowhere-0.so.0");
-    FakeToolkit ui;
-    stoplight::showShellOutcome(ui, {0, &absent}, "http://www.example.com/");
-    QCOMPARE(ui.log, QStringList{"messageBox 16 |The function 'g_app_info_launch_default_for_uri' could not be "
-                                 "loaded from 'libnowhere-0.so.0'."});
-}
-
-void TestLogic::failsUntilItIsThere_data()
-{
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("before"); // the library at first; empty: none
-    QTest::addColumn<int>("result");     // of calling with 1
-    QTest::newRow("missing library") << "probe_twice"
-                                     << "" << 2;
-    QTest::newRow("missing entry point") << "probe_later" << KESTRINE_PROBE << 8;
-}
-
-void TestLogic::failsUntilItIsThere()
-{
-    QFETCH(QString, entry);
-    QFETCH(QString, before);
-    QFETCH(int, result);
-    // Named with the platform's extension for libraries, which the look-up adds.
-    const QString file = folder.filePath("lib" + entry + '.' + QFileInfo(KESTRINE_PROBE).suffix());
-    QVERIFY(before.isEmpty() || QFile::copy(before, file));
-    Probe probe(entry.toStdString(), path("lib" + entry)); // the platform's extension added
-    QVERIFY(!probe.bind());
-    QVERIFY(!probe.bind());
-    QVERIFY(!QFile::exists(file) || QFile::remove(file));
-    QVERIFY(QFile::copy(KESTRINE_PROBE_LATER, file));
-    QVERIFY(probe.bind()); // found now, though it was missing before
-    QCOMPARE(probe.bind()(1), result);
-    QCOMPARE(probe.lookups(), 3);
-}
 
 QTEST_APPLESS_MAIN(TestLogic)
 #include "tst_logic.moc"
