@@ -83,8 +83,7 @@ private slots:
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("before"); // the library at first; empty: none
         QTest::addColumn<int>("result");     // of calling with 1
-        QTest::newRow("missing library") << "probe_twice"
-                                         << "" << 2;
+        QTest::newRow("missing library") << "probe_twice" << QString() << 2;
         QTest::newRow("missing entry point") << "probe_later" << KESTRINE_PROBE << 8;
     }
 

@@ -86,11 +86,10 @@ placed || fail "moved to $(geometry)"
 
 # Build, then Save To File through Windows' own dialog: the ANSI code page, CR LF.
 press "$main" Tab Tab
-xdotool type --delay 50 'Café'
-xdotool key Tab
-xdotool type --delay 50 'Fresh & "good"'
-xdotool key Tab
-xdotool type --delay 50 'a,b'
+for field in 'Café' 'Fresh & "good"' 'a,b'; do
+    xdotool type --delay 50 "$field"
+    xdotool key Tab
+done
 xdotool key ctrl+b ctrl+s
 press "$(wait_window 'Save as')" End shift+Home
 xdotool type --delay 50 'tags.txt'
