@@ -79,7 +79,7 @@ private slots:
             return;
         // About's link to the resources, clicked where a screen reader finds it.
         const auto row = std::ranges::find_if(aboutmetaDesign::controls(),
-                                              [](const auto& spec) { return std::string_view(spec.name) == "Label4"; });
+                                              [](const auto& row) { return std::string_view(row.name) == "Label4"; });
         const auto link = findObject(reader_->heard()[at].object.get(), ATSPI_ROLE_LINK, row->text.simplified());
         QVERIFY(link);
         open([&] { clickAt(extents(link.get()).center()); }, "Web Master Resources");
