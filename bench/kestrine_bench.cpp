@@ -3,6 +3,7 @@
 
 #include "app/program.h"
 #include "compose/export.h"
+#include "host/host.h"
 #include "startup_bench.h"
 
 #include <QAction>
@@ -114,7 +115,7 @@ void benchSave(QtToolkit& toolkit)
 
     auto clear = [&] { QFile::remove(path); };
     const double save = median(clear, [&] {
-        if (!compose::exportText(path, toolkit.text({WindowId::Form1, "Text4"})).saved)
+        if (!compose::exportText(path, toolkit.text({WindowId::Form1, "Text4"}), host::toSystemEncoding).saved)
             std::printf("  export failed\n");
     });
     // The same bytes written once and renamed into place, without and with

@@ -4,9 +4,10 @@
 
 namespace compose {
 
-ExportResult exportText(const QString& path, const QString& text, const std::function<void()>& beforeCommit)
+ExportResult exportText(const QString& path, const QString& text, const Encoding& encoding,
+                        const std::function<void()>& beforeCommit)
 {
-    const QByteArray bytes = text.toLocal8Bit() + QByteArrayLiteral("\r\n");
+    const QByteArray bytes = encodeKeepingEveryCharacter(text, encoding) + QByteArrayLiteral("\r\n");
 
     // Never written in place: a failure part way must not cost the old file.
     QSaveFile file(path);

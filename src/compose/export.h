@@ -1,5 +1,7 @@
 #pragma once
 
+#include "compose/encoding.h"
+
 #include <QString>
 #include <functional>
 
@@ -11,10 +13,12 @@ struct ExportResult {
     QString reason; // why not, in the system's words, when nothing was saved
 };
 
-// Writes the text in the locale's 8-bit encoding, then a carriage return and
-// a line feed, to a new file beside `path`, runs `beforeCommit` once, and only
-// then moves the new file over `path`. A save that fails at any point leaves
+// Writes the text in `encoding`, each character it lacks as a character
+// reference, then a carriage return and a line feed, to a new file beside
+// `path`, runs `beforeCommit` once, and only then moves the new file over
+// `path`. A save that fails at any point leaves
 // a file already at `path` exactly as it was and no other file behind.
-ExportResult exportText(const QString& path, const QString& text, const std::function<void()>& beforeCommit = {});
+ExportResult exportText(const QString& path, const QString& text, const Encoding& encoding,
+                        const std::function<void()>& beforeCommit = {});
 
 } // namespace compose

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QStringView>
+#include <optional>
 
 // What the program does differently on Windows and on the other systems it is
 // built for, in one place. Each build compiles one implementation of these:
@@ -13,6 +16,11 @@ QString executableSuffix();
 // The folder the Save dialog starts in: the designed one on Windows, whose
 // drive roots a user may write to; elsewhere the user's home folder.
 QString saveDialogFolder(const QString& designed);
+
+// The text in the system's 8-bit encoding, the one saved files are written
+// in: the ANSI code page on Windows, UTF-8 elsewhere. Nothing when a character
+// is not in it: none is replaced by a look-alike or a question mark.
+std::optional<QByteArray> toSystemEncoding(QStringView text);
 
 // Starts the program by its path, detached, with no arguments and without a
 // shell; on Windows its window comes up minimized, with the focus. Whether it

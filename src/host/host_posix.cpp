@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QStringEncoder>
 #include <cstdio>
 
 namespace host {
@@ -16,6 +17,15 @@ QString saveDialogFolder(const QString&)
     // The design's folder is the root of a Windows drive; here the root
     // folder is not the user's to write to.
     return QDir::homePath();
+}
+
+std::optional<QByteArray> toSystemEncoding(QStringView text)
+{
+    QStringEncoder encoder(QStringConverter::System);
+    QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError())
+        return std::nullopt;
+    return bytes;
 }
 
 void startDetached(const QString& program)

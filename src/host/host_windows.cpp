@@ -20,6 +20,28 @@ QString saveDialogFolder(const QString& designed)
     return designed;
 }
 
+std::optional<QByteArray> toSystemEncoding(QStringView text)
+{
+    if (text.isEmpty())
+        return QByteArray();
+    // UTF-8 as the system's code page (an option of Windows 10 and later) holds
+    // every character but a lone surrogate, and takes neither the best-fit
+    // flag nor the question of a default character.
+    const UINT codePage = GetACP();
+    const bool utf8 = codePage == CP_UTF8;
+    const DWORD flags = utf8 ? WC_ERR_INVALID_CHARS : WC_NO_BEST_FIT_CHARS;
+    BOOL defaulted = FALSE;
+    const auto* wide = reinterpret_cast<const wchar_t*>(text.utf16());
+    const int length = static_cast<int>(text.size());
+    const int size =
+        WideCharToMultiByte(codePage, flags, wide, length, nullptr, 0, nullptr, utf8 ? nullptr : &defaulted);
+    if (size == 0 || defaulted)
+        return std::nullopt;
+    QByteArray bytes(size, Qt::Uninitialized);
+    WideCharToMultiByte(codePage, flags, wide, length, bytes.data(), size, nullptr, nullptr);
+    return bytes;
+}
+
 void startDetached(const QString& program)
 {
     QProcess companion;

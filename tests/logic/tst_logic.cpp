@@ -1,5 +1,7 @@
 #include "compose/composer.h"
+#include "compose/export.h"
 #include "fake_toolkit.h"
+#include "host/host.h"
 #include "stoplight/binder.h"
 #include "stoplight/platform.h"
 #include "stoplight/report.h"
@@ -11,9 +13,9 @@
 
 using Probe = stoplight::Function<int (*)(int)>;
 
-// The toolkit-free logic: the composed block, what the user is told of each
-// answer of the desktop's launcher, and functions bound at run time against
-// a small library the test build makes.
+// The toolkit-free logic: the composed block, the saved bytes, what the user
+// is told of each answer of the desktop's launcher, and functions bound at run
+// time against a small library the test build makes.
 class TestLogic : public QObject {
     Q_OBJECT
 
@@ -42,6 +44,53 @@ private slots:
         QCOMPARE(compose::titleElement(fields[0]) + compose::descriptionElement(fields[1]) +
                      compose::keywordsElement(fields[2]),
                  expected);
+    }
+
+    void keepsEveryCharacter_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("latin1"); // in an 8-bit encoding of the test's own
+        QTest::newRow("all in it, byte for byte") << "Caf\u00e9 <b> \u00ff&#1;" << QByteArray("Caf\xe9 <b> \xff&#1;");
+        QTest::newRow("letters outside") << "\u0141\u00f3d\u017a"
+                                         << QByteArray("&#321;\xf3"
+                                                       "d&#378;");
+        QTest::newRow("outside the BMP: one reference") << "a\U0001F600b" << QByteArray("a&#128512;b");
+        QTest::newRow("lone halves") << QStringView(u"\xd800x\xdc00\xdc00\xd83d").toString()
+                                     << QByteArray("&#65533;x&#65533;&#65533;&#65533;");
+        QTest::newRow("empty") << QString() << QByteArray();
+    }
+
+    void keepsEveryCharacter()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, latin1);
+        const compose::Encoding encoding = [](QStringView run) -> std::optional<QByteArray> {
+            QByteArray bytes;
+            for (const QChar character : run) {
+                if (character.unicode() > 0xff)
+                    return std::nullopt;
+                bytes += char(character.unicode());
+            }
+            return bytes;
+        };
+        QCOMPARE(compose::encodeKeepingEveryCharacter(text, encoding), latin1);
+    }
+
+    // Under Wine's English locale the ANSI code page is 1252, best fit off.
+    void savedInTheSystemEncoding()
+    {
+        const QString text = "\u20ac \u0141\u00f3d\u017a \U0001F600";
+#ifdef Q_OS_WIN
+        const QByteArray expected("\x80 &#321;\xf3"
+                                  "d&#378; &#128512;\r\n");
+#else
+        const QByteArray expected = text.toUtf8() + "\r\n";
+#endif
+        const QString saved = folder.filePath("saved.txt");
+        QVERIFY(compose::exportText(saved, text, host::toSystemEncoding).saved);
+        QFile file(saved);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), expected);
     }
 
     void shellResult_data()
@@ -106,7 +155,10 @@ private slots:
     }
 
 private:
-    std::string path(const QString& name) const { return folder.filePath(name).toLocal8Bit().toStdString(); }
+    std::string path(const QString& name) const
+    {
+        return folder.filePath(name).toLocal8Bit().toStdString();
+    }
     // A folder whose name has a dot, that is no extension.
     QTemporaryDir folder{QDir::tempPath() + "/stoplight.XXXXXX"};
 };

@@ -77,7 +77,8 @@ void mnuSave_Click(Toolkit& ui)
         return;
 
     saving = true;
-    const compose::ExportResult result = compose::exportText(path, ui.text(Text4), [&ui] { ui.processEvents(); });
+    const compose::ExportResult result =
+        compose::exportText(path, ui.text(Text4), host::toSystemEncoding, [&ui] { ui.processEvents(); });
     saving = false;
     if (!result.saved)
         ui.messageBox(Form1Design::saveFailedMessage(path, result.reason), MessageStyle::Critical,
