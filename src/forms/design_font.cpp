@@ -8,9 +8,14 @@
 #include <QApplication>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QLoggingCategory>
 #include <QScreen>
 #include <array>
 #include <optional>
+
+// Which font the controls are drawn in, for a user or a test to see:
+// QT_LOGGING_RULES=kestrine.font.info=true.
+Q_LOGGING_CATEGORY(lcDesignFont, "kestrine.font", QtWarningMsg)
 
 namespace design {
 
@@ -99,7 +104,12 @@ QFont choose()
 
 const QFont& designFont()
 {
-    static const QFont font = choose();
+    static const QFont font = [] {
+        const QFont chosen = choose();
+        const QFontInfo drawn(chosen);
+        qCInfo(lcDesignFont, "controls drawn in %s at %g points", qUtf8Printable(drawn.family()), drawn.pointSizeF());
+        return chosen;
+    }();
     return font;
 }
 
