@@ -1,19 +1,27 @@
 #!/usr/bin/env bash
 # The Windows program as a user gets it, under Wine on the private X desktop
-# of tests/e2e/with-desktop.sh: installed silently into the fresh prefix
-# WINEPREFIX, started from where it was installed, driven through the window
-# manager, and uninstalled. Web addresses reach a recording browser
-# registered in the test's own XDG folders, as Wine hands them to the desktop.
-# Usage: WINEPREFIX=new-folder tests/e2e/with-desktop.sh tests/windows/installed.sh SETUP.exe QORVEL.exe
+# of tests/e2e/with-desktop.sh, in fresh prefixes: installed over an earlier
+# version, started, driven through the window manager, installed again while
+# it runs, and uninstalled; unpacked from the zip; and on a German desktop.
+# Web addresses reach a recording browser registered in the test's own XDG
+# folders, as Wine hands them to the desktop.
+# Usage: WINEPREFIX=new-folder tests/e2e/with-desktop.sh tests/windows/installed.sh SETUP.exe ZIP FOLDER QORVEL.exe
+# (FOLDER: the program's folder that SETUP.exe installs)
 set -euo pipefail
 setup=$(realpath "$1")
-companion=$(realpath "$2")
+zip=$(realpath "$2")
+folder=$(realpath "$3")
+companion=$(realpath "$4")
+here=$(realpath "$(dirname "$0")")
 tmp=$(mktemp -d)
 wine=/usr/lib/wine/wine64
 cleanup() { /usr/lib/wine/wineserver -k 2>/dev/null || true; rm -rf "$tmp"; }
 trap cleanup EXIT
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-. "$(dirname "$0")/../support/shell.sh"
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=en_US.UTF-8 LC_ALL=
+# Wine sees none of the system's Liberation fonts: the program draws with the
+# one in its folder, or not at all.
+export FONTCONFIG_FILE=$here/dejavu-only.conf
+. "$here/../support/shell.sh"
 
 window() { xdotool search --onlyvisible --name "^$1\$" | head -n 1; }
 shown() { [ -n "$(window "$1")" ]; }
@@ -40,18 +48,60 @@ printf '%s\n' '[Desktop Entry]' Type=Application 'Name=Recording Browser' 'MimeT
     "Exec=$tmp/browser %u" >"$XDG_DATA_HOME/applications/recorder.desktop"
 printf '[Default Applications]\nx-scheme-handler/http=recorder.desktop\n' >"$XDG_CONFIG_HOME/mimeapps.list"
 
+# A fresh prefix, in which the prefix's programs take the Qt variables from
+# its registry, as Wine hands on none from here: the program says which font
+# it draws with, on its standard error.
+new_prefix() {
+    "$wine" wineboot --init
+    for setting in QT_LOGGING_RULES=kestrine.font.info=true QT_FORCE_STDERR_LOGGING=1; do
+        "$wine" reg add 'HKCU\Environment' /v "${setting%%=*}" /d "${setting#*=}" /f >/dev/null
+    done
+}
+# start PROGRAM.exe: starts it, its standard error in $tmp/stderr, and waits
+# for its main window, $main.
+start() {
+    "$wine" "$1" 2>"$tmp/stderr" &
+    program=$!
+    main=$(wait_window "Orbeck Kestrine")
+    await grep -q '^kestrine.font: controls drawn in Liberation Sans at' "$tmp/stderr" ||
+        fail "not drawn in the design font: $(cat "$tmp/stderr")"
+}
+ended() { ! kill -0 "$1"; }
+# Exit, confirmed with the key given, ends the program.
+exit_program() {
+    press "$main" alt+f x
+    press "$(wait_window 'Confirm Exit')" "$1"
+    await ended "$program" || fail "Exit answered with $1 does not end the program"
+    wait "$program" || fail "the program ended with $?"
+}
+
 programs="$WINEPREFIX/drive_c/Program Files"
 menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kestrine'
-"$wine" wineboot --init
+new_prefix
 before=$(cd "$WINEPREFIX/drive_c" && find "Program Files" ProgramData | sort)
+
+# An earlier version, with a file this one lacks, in a folder the user chose;
+# this one lands in the same folder and replaces it whole.
+cp -r "$folder" "$tmp/earlier"
+echo stale >"$tmp/earlier/stale.txt"
+"$here/../../scripts/windows-installer" "$tmp/earlier" 2.0.0.0 "$tmp/earlier-setup.exe" -DCOMPRESSOR=zlib >/dev/null
+# NSIS takes /D= unquoted, and Wine would quote an argument with a blank.
+"$wine" "$tmp/earlier-setup.exe" /S '/D=C:\My' 'Tools\Kestrine'
+installed="$WINEPREFIX/drive_c/My Tools/Kestrine"
+[ -f "$installed/stale.txt" ] || fail "the earlier version is not installed"
 "$wine" "$setup" /S
-installed="$programs/Kestrine"
-for file in kestrine.exe Qt6Widgets.dll platforms/qwindows.dll uninstall.exe fonts/LiberationSans-Regular.ttf; do
+[ ! -e "$installed/stale.txt" ] || fail "the earlier version's own file is left"
+[ ! -e "$programs/Kestrine" ] || fail "installed beside the earlier version"
+for file in kestrine.exe Qt6Widgets.dll platforms/qwindows.dll uninstall.exe LICENSE.txt; do
     [ -f "$installed/$file" ] || fail "$file not installed"
 done
 [ -f "$menu/Kestrine.lnk" ] || fail "no Start-menu entry"
-"$wine" reg query "$key" /v UninstallString >/dev/null || fail "no uninstaller registered"
+for value in InstallLocation DisplayVersion EstimatedSize; do
+    "$wine" reg query "$key" /v "$value" | tr -d '\r' | grep "$value" || fail "no $value registered"
+done >"$tmp/registered"
+grep -qF 'C:\My Tools\Kestrine' "$tmp/registered" || fail "registered: $(cat "$tmp/registered")"
+! grep -q '2\.00\.0000' "$tmp/registered" || fail "the earlier version is still registered"
 
 # Answers as a Windows program does: in a message box.
 "$wine" "$installed/kestrine.exe" --version &
@@ -62,9 +112,13 @@ wait $! || fail "--version ended with $?"
 cp "$companion" "$installed/qorvel.exe"
 export QORVEL_MARKER="Z:${tmp//\//\\}\\qorvel"
 cd "$tmp"
-"$wine" 'C:\Program Files\Kestrine\kestrine.exe' &
-program=$!
-main=$(wait_window "Orbeck Kestrine")
+start 'C:\My Tools\Kestrine\kestrine.exe'
+
+# Installed again while it runs: nothing changes, and the installer says so.
+files() { find "$installed" -printf '%p %s %T@\n' | sort; }
+unchanged=$(files)
+if "$wine" "$setup" /S; then fail "installed while the program runs"; fi
+[ "$(files)" = "$unchanged" ] || fail "the program's folder changed while it runs"
 
 # The client area, 362 x 299 under the menu bar, at its designed place; a fixed frame.
 geometry() {
@@ -76,28 +130,43 @@ await placed || fail "client area at $(geometry), not 113 211, 362 wide"
 hints=$(xprop -id "$main" WM_NORMAL_HINTS)
 grep -q 'minimum size' <<<"$hints" && grep -q 'maximum size' <<<"$hints" || fail "resizable: $hints"
 
-# The pushpin keeps the window above, and releases it, without moving it.
+# The pushpin keeps the window above, and a window opened meanwhile above it;
+# released, neither stays above, and the window has not moved.
 ! has "state $main" _NET_WM_STATE_ABOVE || fail "above from the start"
 click $((113 + 324)) $((211 + 276))
 await has "state $main" _NET_WM_STATE_ABOVE || fail "the pin does not keep the window above"
+press "$main" alt+h w
+resources=$(wait_window "Web Master Resources")
+stacking() { xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/, /\n/g'; }
+in_front() { stacking | sed -n "/^$(printf '0x%x' "$main")\$/,\$p" | grep -qx "$(printf '0x%x' "$resources")"; }
+await has "state $resources" _NET_WM_STATE_ABOVE || fail "Resources is not kept above with the pin set"
+await in_front || fail "Resources opened behind the pinned window: $(stacking)"
 click $((113 + 348)) $((211 + 291))
 await eval '! has "state $main" _NET_WM_STATE_ABOVE' || fail "the pin does not release the window"
+await eval '! has "state $resources" _NET_WM_STATE_ABOVE' || fail "the pin does not release Resources"
 placed || fail "moved to $(geometry)"
+press "$resources" Return
 
-# Build, then Save To File through Windows' own dialog: the ANSI code page, CR LF.
+# Text pasted, as a user pastes it, with letters of no code page; Build, then
+# Save To File through Windows' own dialog: the ANSI code page, every letter
+# it lacks a character reference, CR LF.
+on_clipboard() { [ "$(xclip -o -selection clipboard)" = "$1" ]; }
 press "$main" Tab Tab
-for field in 'Café' 'Fresh & "good"' 'a,b'; do
-    xdotool type --delay 50 "$field"
-    xdotool key Tab
+for field in 'Łódź ☕ Café' 'Crème brûlée 😀 for 2€' 'naïve,日本語,Ελλάδα'; do
+    printf %s "$field" | xclip -selection clipboard >/dev/null 2>&1
+    await on_clipboard "$field" || fail "the clipboard does not hold $field"
+    xdotool key ctrl+v Tab
 done
 xdotool key ctrl+b ctrl+s
 press "$(wait_window 'Save as')" End shift+Home
 xdotool type --delay 50 'tags.txt'
 xdotool key Return
 saved="$WINEPREFIX/drive_c/tags.txt"
-expected='<TITLE>Caf\351</TITLE><meta name="description" content="Fresh & &quot;good&quot;"><meta name="keywords" content="a,b">\r\n'
+expected='<TITLE>&#321;\363d&#378; &#9749; Caf\351</TITLE><meta name="description" content="Cr\350me br\373l\351e '
+expected+='&#128512; for 2\200"><meta name="keywords" content="na\357ve,&#26085;&#26412;&#35486;,&#917;&#955;&#955;&#940;'
+expected+='&#948;&#945;">\r\n'
 printf "$expected" >"$tmp/expected"
-await cmp -s "$saved" "$tmp/expected" || fail "saved: $(od -c "$saved" 2>&1 | head -n 5)"
+await cmp -s "$saved" "$tmp/expected" || fail "saved: $(od -c "$saved" 2>&1 | head -n 8)"
 
 # A link of the About window reaches the desktop's browser.
 press "$main" alt+h a
@@ -114,18 +183,36 @@ press "$about" Return
 press "$main" alt+h t
 await test -s "$tmp/qorvel" || fail "the companion did not start"
 # Its command line is its quoted path alone (Qt ends it with a blank); 2 is SW_SHOWMINIMIZED.
-grep -qxE '"C:\\Program Files\\Kestrine\\qorvel\.exe" ?[|]2' "$tmp/qorvel" || fail "companion: $(cat "$tmp/qorvel")"
-
-# File > Exit, confirmed, ends the program.
-press "$main" alt+f x
-press "$(wait_window 'Confirm Exit')" Return
-wait "$program" || fail "the program ended with $?"
+grep -qxE '"C:\\My Tools\\Kestrine\\qorvel\.exe" ?[|]2' "$tmp/qorvel" || fail "companion: $(cat "$tmp/qorvel")"
+exit_program Return
 
 # The uninstaller removes all it installed, and leaves what the user put there.
-rm "$installed/qorvel.exe"
 "$wine" "$installed/uninstall.exe" /S
-await test ! -e "$installed" || fail "left behind: $(find "$installed")"
+# It runs on from a copy of itself, once the one started has ended.
+only_the_users_file() { [ "$(ls "$installed")" = qorvel.exe ]; }
+await only_the_users_file || fail "left behind: $(ls "$installed")"
 await test "$(cd "$WINEPREFIX/drive_c" && find "Program Files" ProgramData | sort)" = "$before" ||
     fail "left behind: $(diff <(echo "$before") <(cd "$WINEPREFIX/drive_c" && find "Program Files" ProgramData | sort))"
 ! "$wine" reg query "$key" >/dev/null 2>&1 || fail "the uninstaller is still registered"
+
+# The zip, unpacked into a folder with a blank and letters of no code page in
+# its name: the program starts from there and draws with its own font.
+unpacked="$WINEPREFIX/drive_c/users/Public/Łódź 日本"
+mkdir -p "$unpacked"
+(cd "$unpacked" && cmake -E tar xf "$zip")
+start "$(find "$unpacked" -name kestrine.exe)"
+exit_program Return
+/usr/lib/wine/wineserver -k
+
+# A German desktop: the installer's pages, and the message boxes' buttons,
+# in German. "J" answers Ja.
+export WINEPREFIX=$WINEPREFIX.de LANG=de_DE.UTF-8
+new_prefix
+caption=$(sed -n '/^# ^SetupCaption/{n;p}' "/usr/share/nsis/Contrib/Language files/German.nlf")
+"$wine" "$setup" &
+press "$(wait_window "${caption/'$(^Name)'/Orbeck Kestrine [0-9.]+}")" Escape
+await ended $! || fail "the installer does not close"
+"$wine" "$setup" /S
+start 'C:\Program Files\Kestrine\kestrine.exe'
+exit_program j
 echo "PASS: the installed program under Wine"
