@@ -114,7 +114,7 @@ export QORVEL_MARKER="Z:${tmp//\//\\}\\qorvel"
 cd "$tmp"
 start 'C:\My Tools\Kestrine\kestrine.exe'
 
-# Installed again while it runs: nothing changes, and the installer says so.
+# Installed again while it runs: nothing changes, and the silent installer fails.
 files() { find "$installed" -printf '%p %s %T@\n' | sort; }
 unchanged=$(files)
 if "$wine" "$setup" /S; then fail "installed while the program runs"; fi
