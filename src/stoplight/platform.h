@@ -3,6 +3,7 @@
 #include "stoplight/binder.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 // The operating-system functions the program calls directly, and what each
@@ -32,21 +33,11 @@ struct Outcome {
 // returns without waiting for it; the result is a shell result code.
 Outcome shellOpen(const std::string& address);
 
-#ifdef _WIN32
 // Puts the window into the topmost band, or back into the ordinary stacking
-// order, keeping its position and size; the window manager's answer is
-// ignored.
-Outcome placeTopmost(std::uintptr_t window);
-Outcome releaseTopmost(std::uintptr_t window);
-
-// The declarations these calls bind: ShellExecuteA for shellOpen, SetWindowPos
-// for the other two.
-const Declaration& shellExecuteDeclaration();
-const Declaration& setWindowPosDeclaration();
-#else
-// The shell result code for the launcher's outcome: launched, or the domain
-// and code of its error, beside the domain of input and output errors.
-std::int32_t launcherResult(bool launched, std::uint32_t errorDomain, int errorCode, std::uint32_t ioErrorDomain);
-#endif
+// order, keeping its position and size, where the system has a call of its
+// own for it (Windows); `window` gives its native handle, asked for only
+// there. Elsewhere the toolkit alone asks the window manager, and nothing is
+// done here.
+Outcome placeAbove(const std::function<std::uintptr_t()>& window, bool above);
 
 } // namespace stoplight

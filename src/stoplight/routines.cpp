@@ -44,13 +44,11 @@ namespace {
 
 void placeOnTop(Toolkit& ui, WindowId window, bool onTop)
 {
-#ifdef _WIN32
-    const std::uintptr_t handle = ui.nativeHandle(window);
-    if (const Outcome outcome = onTop ? placeTopmost(handle) : releaseTopmost(handle); outcome.unbound) {
+    const auto handle = [&ui, window] { return ui.nativeHandle(window); };
+    if (const Outcome outcome = placeAbove(handle, onTop); outcome.unbound) {
         reportUnbound(ui, *outcome.unbound);
         return;
     }
-#endif
     // The toolkit follows, so that the program's other windows stay above
     // other programs' windows with the pinned one.
     ui.setStaysOnTop(window, onTop);

@@ -1,5 +1,5 @@
 #include "stoplight/messages.h"
-#include "stoplight/platform.h"
+#include "stoplight/platform_windows.h"
 
 #include <cstdio>
 #include <string>

@@ -1,31 +1,8 @@
 #include "stoplight/platform.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 namespace stoplight {
 
 namespace {
-
-#ifdef _WIN32
-
-using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR parameters,
-                                                LPCSTR directory, INT show);
-using SetWindowPosFunction = BOOL(WINAPI*)(HWND window, HWND after, int left, int top, int width, int height,
-                                           UINT flags);
-
-struct Declarations {
-    Function<ShellExecuteFunction> shellExecute{"ShellExecuteA", "shell32.dll"};
-    Function<SetWindowPosFunction> setWindowPos{"SetWindowPos", "user32"};
-};
-
-constexpr INT kShowNormal = 1;
-constexpr UINT kNoSizeNoMove = 3;
-constexpr std::intptr_t kTopmost = -1;
-constexpr std::intptr_t kNotTopmost = -2;
-
-#else
 
 // The few GLib types the launcher's signature needs.
 using Quark = std::uint32_t;
@@ -47,62 +24,14 @@ struct Declarations {
 constexpr int kNotFound = 1;
 constexpr int kNotSupported = 15;
 
-#endif
-
 Declarations& declarations()
 {
     static Declarations table;
     return table;
 }
 
-#ifdef _WIN32
-Outcome placeAfter(std::uintptr_t window, std::intptr_t after)
-{
-    auto& declared = declarations().setWindowPos;
-    const auto setWindowPos = declared.bind();
-    if (!setWindowPos)
-        return {0, &declared};
-    setWindowPos(reinterpret_cast<HWND>(window), reinterpret_cast<HWND>(after), 0, 0, 0, 0, kNoSizeNoMove);
-    return {};
-}
-#endif
-
-} // namespace
-
-#ifdef _WIN32
-
-Outcome shellOpen(const std::string& address)
-{
-    auto& declared = declarations().shellExecute;
-    const auto shellExecute = declared.bind();
-    if (!shellExecute)
-        return {0, &declared};
-    const HINSTANCE result = shellExecute(nullptr, "Open", address.c_str(), nullptr, nullptr, kShowNormal);
-    return {static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(result))};
-}
-
-Outcome placeTopmost(std::uintptr_t window)
-{
-    return placeAfter(window, kTopmost);
-}
-
-Outcome releaseTopmost(std::uintptr_t window)
-{
-    return placeAfter(window, kNotTopmost);
-}
-
-const Declaration& shellExecuteDeclaration()
-{
-    return declarations().shellExecute;
-}
-
-const Declaration& setWindowPosDeclaration()
-{
-    return declarations().setWindowPos;
-}
-
-#else
-
+// The shell result code for the launcher's outcome: launched, or the domain
+// and code of its error, beside the domain of input and output errors.
 std::int32_t launcherResult(bool launched, std::uint32_t errorDomain, int errorCode, std::uint32_t ioErrorDomain)
 {
     if (launched)
@@ -113,6 +42,8 @@ std::int32_t launcherResult(bool launched, std::uint32_t errorDomain, int errorC
         return shellResult::fileNotFound;
     return shellResult::otherFailure;
 }
+
+} // namespace
 
 Outcome shellOpen(const std::string& address)
 {
@@ -140,6 +71,10 @@ Outcome shellOpen(const std::string& address)
     return outcome;
 }
 
-#endif
+// The toolkit alone asks the window manager.
+Outcome placeAbove(const std::function<std::uintptr_t()>&, bool)
+{
+    return {};
+}
 
 } // namespace stoplight
