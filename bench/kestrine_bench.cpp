@@ -3,6 +3,7 @@
 
 #include "app/program.h"
 #include "compose/export.h"
+#include "forms/Form1/form1_controls.h"
 #include "host/host.h"
 #include "startup_bench.h"
 
@@ -83,10 +84,10 @@ void benchBuild(QtToolkit& toolkit)
         for (const char* box : {"Text1", "Text2", "Text3"})
             toolkit.setText({WindowId::Form1, box}, text);
         build->trigger();
-        const QString block = toolkit.text({WindowId::Form1, "Text4"});
+        const QString block = toolkit.text(Form1::Text4);
 
         auto reset = [&] {
-            toolkit.setText({WindowId::Form1, "Text4"}, QStringLiteral("x"));
+            toolkit.setText(Form1::Text4, QStringLiteral("x"));
             floorBox->setPlainText(QStringLiteral("x"));
             settle(window);
             settle(&floorWindow);
@@ -109,13 +110,13 @@ void benchSave(QtToolkit& toolkit)
 {
     QTemporaryDir folder;
     const QString text = words(3 << 20);
-    toolkit.setText({WindowId::Form1, "Text4"}, text);
+    toolkit.setText(Form1::Text4, text);
     const QString path = folder.filePath(QStringLiteral("tags.txt"));
-    const QByteArray bytes = toolkit.text({WindowId::Form1, "Text4"}).toLocal8Bit() + "\r\n";
+    const QByteArray bytes = toolkit.text(Form1::Text4).toLocal8Bit() + "\r\n";
 
     auto clear = [&] { QFile::remove(path); };
     const double save = median(clear, [&] {
-        if (!compose::exportText(path, toolkit.text({WindowId::Form1, "Text4"}), host::toSystemEncoding).saved)
+        if (!compose::exportText(path, toolkit.text(Form1::Text4), host::toSystemEncoding).saved)
             std::printf("  export failed\n");
     });
     // The same bytes written once and renamed into place, without and with
@@ -132,12 +133,11 @@ void benchSave(QtToolkit& toolkit)
     const double plain = median(clear, [&] { plainSave(false); });
     const double flushed = median(clear, [&] { plainSave(true); });
     // Of which reading the box and encoding its text, which the plain write is spared.
-    const double reading =
-        median([] {},
-               [&] {
-                   if (toolkit.text({WindowId::Form1, "Text4"}).toLocal8Bit().size() != bytes.size() - 2)
-                       std::printf("  text read back differs\n");
-               });
+    const double reading = median([] {},
+                                  [&] {
+                                      if (toolkit.text(Form1::Text4).toLocal8Bit().size() != bytes.size() - 2)
+                                          std::printf("  text read back differs\n");
+                                  });
     std::printf("Save of a 3 MB output box, against one plain write and rename (median of %d):\n", rounds);
     std::printf("  export %.2f ms, plain %.2f ms, ratio %.2f (reading and encoding the box alone: %.2f ms)\n", save,
                 plain, save / plain, reading);

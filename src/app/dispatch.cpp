@@ -2,14 +2,12 @@
 
 #include <algorithm>
 
-bool Dispatcher::dispatch(Toolkit& toolkit, WindowId window, std::string_view control, Event event,
-                          const MouseMoveArgs& args) const
+bool Dispatcher::dispatch(Toolkit& toolkit, Control control, Event event, const MouseMoveArgs& args) const
 {
     if (stopped_)
         return false;
-    const auto entry = std::ranges::find_if(table_, [&](const DispatchEntry& row) {
-        return row.window == window && row.event == event && row.control == control;
-    });
+    const auto entry = std::ranges::find_if(
+        table_, [&](const DispatchEntry& row) { return row.event == event && row.control == control; });
     if (entry == table_.end())
         return false;
     if (const auto* click = std::get_if<ClickHandler>(&entry->handler))
@@ -25,7 +23,7 @@ Dispatcher::rowsWithoutControl(WindowId window,
 {
     std::vector<const DispatchEntry*> missing;
     for (const DispatchEntry& row : table_) {
-        if (row.window == window && row.control != kWindowItself && !exists(row.control, row.event))
+        if (row.control.window == window && row.control.name != kWindowItself && !exists(row.control.name, row.event))
             missing.push_back(&row);
     }
     return missing;

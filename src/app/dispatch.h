@@ -21,13 +21,9 @@ struct MouseMoveArgs {
 using ClickHandler = void (*)(Toolkit&);
 using MouseMoveHandler = void (*)(Toolkit&, int button, int shift, float x, float y);
 
-// "Form" stands for the window itself in a dispatch row.
-inline constexpr std::string_view kWindowItself = "Form";
-
-// One (window, control, event) triple and the handler bound to it.
+// One (control, event) pair and the handler bound to it.
 struct DispatchEntry {
-    WindowId window;
-    std::string_view control;
+    Control control;
     Event event;
     std::variant<ClickHandler, MouseMoveHandler> handler;
 };
@@ -39,8 +35,7 @@ public:
     explicit Dispatcher(std::span<const DispatchEntry> table) : table_(table) {}
 
     // Returns whether a handler ran.
-    bool dispatch(Toolkit& toolkit, WindowId window, std::string_view control, Event event,
-                  const MouseMoveArgs& args = {}) const;
+    bool dispatch(Toolkit& toolkit, Control control, Event event, const MouseMoveArgs& args = {}) const;
     void stop() { stopped_ = true; }
     bool stopped() const { return stopped_; }
 

@@ -17,16 +17,21 @@ bool hasControl(const QWidget& window, std::string_view name, Event event)
     return qobject_cast<const QAbstractButton*>(control) || qobject_cast<const ClickTarget*>(control);
 }
 
+void reportDesignFault(const QByteArray& message)
+{
+#ifdef NDEBUG
+    qWarning("Design fault: %s", message.constData());
+#else
+    qFatal("Design fault: %s", message.constData());
+#endif
+}
+
 void checkDispatchRows(const Dispatcher& dispatcher, WindowId id, const QWidget& window)
 {
     const auto exists = [&](std::string_view name, Event event) { return hasControl(window, name, event); };
     for (const DispatchEntry* row : dispatcher.rowsWithoutControl(id, exists)) {
         const QByteArray where =
-            window.objectName().toUtf8() + '.' + QByteArray(row->control.data(), row->control.size());
-#ifdef NDEBUG
-        qWarning("The dispatch row %s names no control of its window that takes its event", where.constData());
-#else
-        qFatal("The dispatch row %s names no control of its window that takes its event", where.constData());
-#endif
+            window.objectName().toUtf8() + '.' + QByteArray(row->control.name.data(), row->control.name.size());
+        reportDesignFault("the dispatch row " + where + " names no control of its window that takes its event");
     }
 }

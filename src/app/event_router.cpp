@@ -37,7 +37,7 @@ EventRouter::EventRouter(const WindowSet& windows, Deliver deliver) : windows_(w
 
 void EventRouter::deliver(WindowId window, const std::string& control, Event event, const MouseMoveArgs& args)
 {
-    deliver_(window, control, event, args);
+    deliver_(Control{window, control}, event, args);
 }
 
 void EventRouter::wire(WindowId id, QWidget* window)

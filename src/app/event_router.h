@@ -7,7 +7,7 @@
 #include <functional>
 
 // Turns the Qt signals and mouse movements of the program's windows into
-// (window, control, event) triples for the dispatcher. Clicks come from the
+// (control, event) pairs for the dispatcher. Clicks come from the
 // controls that take them: menu items, buttons and click targets. Every
 // control keeps its events: nothing falls through to the control or window
 // behind it.
@@ -15,7 +15,7 @@ class EventRouter : public QObject {
     Q_OBJECT
 
 public:
-    using Deliver = std::function<void(WindowId, std::string_view control, Event, const MouseMoveArgs&)>;
+    using Deliver = std::function<void(Control, Event, const MouseMoveArgs&)>;
 
     EventRouter(const WindowSet& windows, Deliver deliver);
 

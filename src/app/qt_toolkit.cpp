@@ -3,24 +3,27 @@
 #include "app/dispatch_check.h"
 #include "app/message_box.h"
 #include "forms/common_dialog.h"
+#include "forms/design.h"
 
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 QtToolkit::QtToolkit(Dispatcher& dispatcher)
-    : dispatcher_(dispatcher),
-      router_(windows_, [this](WindowId window, std::string_view control, Event event, const MouseMoveArgs& args) {
-          deliver(window, control, event, args);
+    : dispatcher_(dispatcher), router_(windows_, [this](Control control, Event event, const MouseMoveArgs& args) {
+          dispatcher_.dispatch(*this, control, event, args);
       })
 {
 }
 
-void QtToolkit::deliver(WindowId window, std::string_view control, Event event, const MouseMoveArgs& args)
+namespace {
+
+void reportNotABox(Control control)
 {
-    held_.beginHandler();
-    dispatcher_.dispatch(*this, window, control, event, args);
-    held_.endHandler();
+    reportDesignFault(QByteArray(control.name.data(), qsizetype(control.name.size())) + " is not a text box");
 }
+
+} // namespace
 
 QString QtToolkit::text(Control box) const
 {
@@ -28,7 +31,9 @@ QString QtToolkit::text(Control box) const
     if (auto* line = qobject_cast<QLineEdit*>(widget))
         return line->text();
     if (auto* lines = qobject_cast<QPlainTextEdit*>(widget))
-        return held_.text(lines);
+        return design::multiLineText(lines);
+    if (widget)
+        reportNotABox(box);
     return {};
 }
 
@@ -38,7 +43,9 @@ void QtToolkit::setText(Control box, const QString& text)
     if (auto* line = qobject_cast<QLineEdit*>(widget))
         line->setText(text);
     else if (auto* lines = qobject_cast<QPlainTextEdit*>(widget))
-        held_.set(lines, text);
+        design::setMultiLineText(lines, text);
+    else if (widget)
+        reportNotABox(box);
 }
 
 void QtToolkit::setVisible(Control picture, bool visible)
@@ -64,7 +71,6 @@ void QtToolkit::setTextColor(Control label, std::optional<QRgb> colour)
 
 void QtToolkit::showWindow(WindowId id)
 {
-    held_.release();
     bool created = false;
     QWidget* shown = windows_.open(id, created);
     if (!shown)
@@ -80,14 +86,12 @@ void QtToolkit::showWindow(WindowId id)
 
 void QtToolkit::closeWindow(WindowId id)
 {
-    held_.release();
     if (QWidget* shown = windows_.window(id))
         shown->close();
 }
 
 void QtToolkit::endProgram()
 {
-    held_.release();
     dispatcher_.stop();
     windows_.hideAll();
     QCoreApplication::quit();
@@ -106,7 +110,6 @@ std::uintptr_t QtToolkit::nativeHandle(WindowId id) const
 
 int QtToolkit::messageBox(const QString& text, int style, const QString& title)
 {
-    held_.release();
     return showMessageBox(text, style, title);
 }
 
@@ -118,13 +121,11 @@ void QtToolkit::setSaveDialogFilter(Control dialog, const QString& filter)
 
 QString QtToolkit::showSaveDialog(Control dialog)
 {
-    held_.release();
     auto* component = windows_.find<CommonDialog>(dialog);
     return component ? component->showSave() : QString();
 }
 
 void QtToolkit::processEvents()
 {
-    held_.release();
     QCoreApplication::processEvents();
 }

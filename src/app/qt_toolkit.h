@@ -2,7 +2,6 @@
 
 #include "app/dispatch.h"
 #include "app/event_router.h"
-#include "app/held_text.h"
 #include "app/toolkit/toolkit.h"
 #include "app/window_set.h"
 
@@ -31,10 +30,7 @@ public:
     void processEvents() override;
 
 private:
-    void deliver(WindowId window, std::string_view control, Event event, const MouseMoveArgs& args);
-
     Dispatcher& dispatcher_;
-    HeldText held_;
     EventRouter router_;
     // Last, so that the windows go before what routes their events.
     WindowSet windows_;

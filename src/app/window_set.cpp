@@ -1,5 +1,6 @@
 #include "app/window_set.h"
 
+#include "app/dispatch_check.h"
 #include "forms/Form1/form1_window.h"
 #include "forms/Form2/form2_window.h"
 #include "forms/aboutmeta/aboutmeta_window.h"
@@ -48,6 +49,13 @@ std::optional<WindowId> WindowSet::idOf(const QWidget* window) const
     if (!window || found == windows_.end())
         return std::nullopt;
     return static_cast<WindowId>(found - windows_.begin());
+}
+
+void WindowSet::reportUnknown(Control control, const char* kind)
+{
+    const std::string_view window = windowName(control.window);
+    reportDesignFault(QByteArray(window.data(), qsizetype(window.size())) + " has no " + kind + " named " +
+                      QByteArray(control.name.data(), qsizetype(control.name.size())));
 }
 
 void WindowSet::hideAll()

@@ -23,12 +23,18 @@ public:
     // Which of the program's windows this top-level widget is.
     std::optional<WindowId> idOf(const QWidget* window) const;
 
-    // A control of an open window by its design name, or null.
+    // A control of an open window by its design name, or null when the
+    // window is not open. A name the window's design does not give a T is a
+    // design fault.
     template <typename T = QWidget> T* find(Control control) const
     {
         QWidget* top = window(control.window);
-        return top ? top->findChild<T*>(QString::fromUtf8(control.name.data(), qsizetype(control.name.size())))
-                   : nullptr;
+        if (!top)
+            return nullptr;
+        T* found = top->findChild<T*>(control.objectName());
+        if (!found)
+            reportUnknown(control, T::staticMetaObject.className());
+        return found;
     }
 
     void hideAll();
@@ -40,6 +46,7 @@ public:
     void setStaysOnTop(WindowId id, bool onTop);
 
 private:
+    static void reportUnknown(Control control, const char* kind);
     static std::size_t slot(WindowId id) { return static_cast<std::size_t>(id); }
     bool keptAbove() const { return pinned_ && window(*pinned_); }
     void applyStaysOnTop();

@@ -20,6 +20,12 @@ QString metaElement(QLatin1StringView name, const QString& content)
            QLatin1StringView("\">");
 }
 
+QString titleElement(const QString& title)
+{
+    return QLatin1StringView("<TITLE>") + escaped(title, u'<', QLatin1StringView("&lt;")) +
+           QLatin1StringView("</TITLE>");
+}
+
 } // namespace
 
 std::optional<Field> firstEmptyField(const QString& title, const QString& description, const QString& keywords)
@@ -33,20 +39,10 @@ std::optional<Field> firstEmptyField(const QString& title, const QString& descri
     return std::nullopt;
 }
 
-QString titleElement(const QString& title)
+QString metaTags(const QString& title, const QString& description, const QString& keywords)
 {
-    return QLatin1StringView("<TITLE>") + escaped(title, u'<', QLatin1StringView("&lt;")) +
-           QLatin1StringView("</TITLE>");
-}
-
-QString descriptionElement(const QString& description)
-{
-    return metaElement(QLatin1StringView("description"), description);
-}
-
-QString keywordsElement(const QString& keywords)
-{
-    return metaElement(QLatin1StringView("keywords"), keywords);
+    return titleElement(title) + metaElement(QLatin1StringView("description"), description) +
+           metaElement(QLatin1StringView("keywords"), keywords);
 }
 
 } // namespace compose

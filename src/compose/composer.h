@@ -12,12 +12,11 @@ enum class Field { Title, Description, Keywords };
 // string. Blanks are text: a field of blanks is not empty.
 std::optional<Field> firstEmptyField(const QString& title, const QString& description, const QString& keywords);
 
-// The three elements, in the order they are written into the output box.
-// A '<' in the title and a '"' in the two attribute values are written as
-// entities so that no input can end an element or a value early; every
-// other character is copied as typed.
-QString titleElement(const QString& title);
-QString descriptionElement(const QString& description);
-QString keywordsElement(const QString& keywords);
+// The block for the output box: the title element, then the description's
+// and the keywords' meta elements, with nothing between them. A '<' in the
+// title and a '"' in the two attribute values are written as entities so that
+// no input can end an element or a value early; every other character is
+// copied as typed.
+QString metaTags(const QString& title, const QString& description, const QString& keywords);
 
 } // namespace compose

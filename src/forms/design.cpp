@@ -47,8 +47,7 @@ void pairToggles(QWidget* container, const std::vector<std::pair<const ControlSp
         new TogglePair(toggles[0], toggles[1], container);
 }
 
-void build(QWidget* parent, std::string_view container, std::span<const ControlSpec> controls,
-           std::map<int, QWidget*>& byTab)
+void build(QWidget* parent, Control container, std::span<const ControlSpec> controls, std::map<int, QWidget*>& byTab)
 {
     std::vector<std::pair<const ControlSpec*, QWidget*>> created;
     QWidget* behind = nullptr;
@@ -57,7 +56,7 @@ void build(QWidget* parent, std::string_view container, std::span<const ControlS
             continue;
         QWidget* widget = makeControl(spec, parent, behind);
         behind = widget;
-        widget->setObjectName(QLatin1StringView(spec.name));
+        widget->setObjectName(spec.control.objectName());
         widget->setFont(designFont());
         widget->setGeometry(geometryOf(spec));
         widget->setAttribute(Qt::WA_NoMousePropagation);
@@ -73,7 +72,7 @@ void build(QWidget* parent, std::string_view container, std::span<const ControlS
     }
     pairToggles(parent, created);
     for (auto [spec, widget] : created)
-        build(widget, spec->name, controls, byTab);
+        build(widget, spec->control, controls, byTab);
 }
 
 QString accessibleName(const QString& caption)
@@ -87,9 +86,8 @@ QString accessibleName(const QString& caption)
 void nameByLabels(QWidget* client, std::span<const ControlSpec> controls, std::span<const NamedBy> names)
 {
     for (const NamedBy& name : names) {
-        const auto label = std::ranges::find_if(
-            controls, [&](const ControlSpec& spec) { return std::string_view(spec.name) == name.label; });
-        auto* control = client->findChild<QWidget*>(QLatin1StringView(name.control));
+        const auto label = std::ranges::find(controls, name.label, &ControlSpec::control);
+        auto* control = client->findChild<QWidget*>(name.control.objectName());
         if (label != controls.end() && control)
             control->setAccessibleName(accessibleName(label->text));
     }
@@ -99,8 +97,10 @@ void nameByLabels(QWidget* client, std::span<const ControlSpec> controls, std::s
 
 void buildControls(QWidget* client, std::span<const ControlSpec> controls, std::span<const NamedBy> names)
 {
+    if (controls.empty())
+        return;
     std::map<int, QWidget*> byTab;
-    build(client, "", controls, byTab);
+    build(client, Control{controls.front().control.window, kWindowItself}, controls, byTab);
     nameByLabels(client, controls, names);
     QWidget* previous = nullptr;
     for (auto [tab, widget] : byTab) {
@@ -115,7 +115,7 @@ void buildControls(QWidget* client, std::span<const ControlSpec> controls, std::
 void applyWindowDesign(QWidget* window, const WindowSpec& spec)
 {
     presentControlsToAssistiveTechnology();
-    window->setObjectName(QLatin1StringView(spec.name));
+    window->setObjectName(objectName(windowName(spec.window)));
     window->setWindowTitle(spec.caption);
     window->setWindowIcon(QIcon(QLatin1StringView(spec.icon)));
     // A fixed frame: no sizing border (which Windows gives only the dialog

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/toolkit/control.h"
+
 #include <QPixmap>
 #include <QString>
 #include <span>
@@ -40,9 +42,9 @@ enum Option : unsigned {
 inline constexpr int NoTab = -1;
 
 struct ControlSpec {
-    const char* name;
+    Control control;
     Kind kind;
-    const char* container; // the window's client area when empty
+    Control container; // the window itself for its client area
     int left, top, width, height;
     int tab;
     QString text; // caption, initial text, or the picture's resource path
@@ -51,7 +53,7 @@ struct ControlSpec {
 };
 
 struct WindowSpec {
-    const char* name;
+    WindowId window;
     QString caption;
     int left, top, width, height; // the client area on the screen
     const char* icon;
@@ -61,8 +63,8 @@ struct WindowSpec {
 // the label's caption, without a closing colon or blanks, becomes the
 // control's accessible name.
 struct NamedBy {
-    const char* control;
-    const char* label;
+    Control control;
+    Control label;
 };
 
 // Creates the controls inside the client area: later siblings in front, so

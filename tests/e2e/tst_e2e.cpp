@@ -113,10 +113,7 @@ private slots:
         xdotool({"key", "Return"});
 
         // Moved into place whole: the file exists only once complete.
-        const QByteArray expected = (compose::titleElement(fields[0]) + compose::descriptionElement(fields[1]) +
-                                     compose::keywordsElement(fields[2]))
-                                        .toUtf8() +
-                                    "\r\n";
+        const QByteArray expected = compose::metaTags(fields[0], fields[1], fields[2]).toUtf8() + "\r\n";
         QTRY_COMPARE_WITH_TIMEOUT(QDir(home.path()).entryList(QDir::Files), QStringList{QFileInfo(path).fileName()},
                                   kPatience);
         const QByteArray saved = contents(path);

@@ -1,3 +1,4 @@
+#include "forms/aboutmeta/aboutmeta_controls.h"
 #include "forms/aboutmeta/aboutmeta_design.h"
 #include "screen_reader.h"
 
@@ -105,8 +106,8 @@ private slots:
         if (QTest::currentTestFailed())
             return;
         // About's link to the resources, clicked where a screen reader finds it.
-        const auto row = std::ranges::find_if(aboutmetaDesign::controls(),
-                                              [](const auto& row) { return std::string_view(row.name) == "Label4"; });
+        const auto row =
+            std::ranges::find(aboutmetaDesign::controls(), aboutmeta::Label4, &design::ControlSpec::control);
         const auto link = findObject(reader_->heard()[at].object.get(), ATSPI_ROLE_LINK, row->text.simplified());
         QVERIFY(link);
         open([&] { clickAt(extents(link.get()).center()); }, "Web Master Resources");

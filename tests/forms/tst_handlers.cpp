@@ -1,8 +1,12 @@
 #include "app/dispatch.h"
+#include "compose/composer.h"
 #include "fake_toolkit.h"
 #include "forms/Form1/form1_design.h"
+#include "forms/Form2/form2_design.h"
+#include "forms/aboutmeta/aboutmeta_design.h"
 
 #include <QTest>
+#include <algorithm>
 
 // The main window's commands and the About window's hover, run through the
 // program's dispatch table against the recording toolkit: what each handler
@@ -12,46 +16,57 @@
 class TestHandlers : public QObject {
     Q_OBJECT
 
+    // "Form1.Text4" and the like: every control, menu item and dialog that the
+    // designs make. A handler may name no other.
+    static QSet<QString> designed()
+    {
+        QSet<QString> names;
+        const auto add = [&](Control control) { names.insert(FakeToolkit().key(control)); };
+        for (const auto& rows : {Form1Design::controls(), Form2Design::controls(), aboutmetaDesign::controls()})
+            std::ranges::for_each(rows, add, &design::ControlSpec::control);
+        std::ranges::for_each(Form1Design::menus(), add, &Form1Design::MenuSpec::item);
+        add(Form1Design::saveDialog().dialog);
+        return names;
+    }
+
 private slots:
     void click_data()
     {
         QTest::addColumn<QString>("control");
-        QTest::addColumn<QStringList>("boxes"); // Text1 to Text4 of the main window
-        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QStringList>("boxes"); // Text1 to Text4 of the main window, before and after
+        QTest::addColumn<QStringList>("after");
+        QTest::addColumn<QStringList>("expected"); // what else the handler asked for
         const QStringList filled{"Acme", "d", "k", "held before"};
 
         const QString missing = "messageBox 16 Error|Please enter a value into the %1 field";
         QTest::newRow("Build, all empty: the title first")
-            << "mnuBuild" << QStringList{"", "", "", "x"} << QStringList{missing.arg("title")};
+            << "mnuBuild" << QStringList{"", "", "", "x"} << QStringList{"", "", "", "x"}
+            << QStringList{missing.arg("title")};
         QTest::newRow("Build, no description")
-            << "mnuBuild" << QStringList{"t", "", "", "x"} << QStringList{missing.arg("description")};
-        QTest::newRow("Build, no keywords")
-            << "mnuBuild" << QStringList{"t", "d", "", "x"} << QStringList{missing.arg("keywords")};
-        QTest::newRow("Build, blanks are not empty, each element appended")
+            << "mnuBuild" << QStringList{"t", "", "", "x"} << QStringList{"t", "", "", "x"}
+            << QStringList{missing.arg("description")};
+        QTest::newRow("Build, no keywords") << "mnuBuild" << QStringList{"t", "d", "", "x"}
+                                            << QStringList{"t", "d", "", "x"} << QStringList{missing.arg("keywords")};
+        QTest::newRow("Build, blanks are not empty; the block replaces the box")
             << "mnuBuild" << QStringList{" ", "e", "l", "x"}
-            << QStringList{"setText Form1.Text4 <TITLE> </TITLE>",
-                           "setText Form1.Text4 <TITLE> </TITLE><meta name=\"description\" content=\"e\">",
-                           "setText Form1.Text4 <TITLE> </TITLE><meta name=\"description\" content=\"e\">"
-                           "<meta name=\"keywords\" content=\"l\">"};
+            << QStringList{" ", "e", "l", compose::metaTags(" ", "e", "l")} << QStringList{};
         QTest::newRow("Save, empty box: red light only while told")
-            << "mnuSave" << QStringList{"a", "b", "c", ""}
+            << "mnuSave" << QStringList{"a", "b", "c", ""} << QStringList{"a", "b", "c", ""}
             << QStringList{"setVisible Form1.Image3 true", "setVisible Form1.Image4 false",
                            "messageBox 16 Error|Please build your Meta Tags before saving",
                            "setVisible Form1.Image3 false", "setVisible Form1.Image4 true"};
         QTest::newRow("Save, dialog cancelled")
-            << "mnuSave" << filled
+            << "mnuSave" << filled << filled
             << QStringList{"setSaveDialogFilter Form1.CMDialog1 Text Files(*.txt)|*.txt|All Files(*.*)|*.*|",
                            "showSaveDialog Form1.CMDialog1"};
         QTest::newRow("Clear Fields") << "mnuClear" << filled
-                                      << QStringList{"setText Form1.Text1 ", "setText Form1.Text2 ",
-                                                     "setText Form1.Text3 ",
-                                                     "setText Form1.Text4 " + Form1Design::clearedOutputText()};
-        QTest::newRow("Exit, No") << "mnuExit" << filled
+                                      << QStringList{"", "", "", Form1Design::clearedOutputText()} << QStringList{};
+        QTest::newRow("Exit, No") << "mnuExit" << filled << filled
                                   << QStringList{"messageBox 4 Confirm Exit|Are you sure you want to quit?"};
         QTest::newRow("How to, no title of its own")
-            << "mnuHowTo" << filled << QStringList{"messageBox 0 |" + Form1Design::howToText()};
+            << "mnuHowTo" << filled << filled << QStringList{"messageBox 0 |" + Form1Design::howToText()};
         // Started or not, the companion program shows nothing.
-        QTest::newRow("Search Engine Tactics") << "mnuSearchEngine" << filled << QStringList{};
+        QTest::newRow("Search Engine Tactics") << "mnuSearchEngine" << filled << filled << QStringList{};
         // Showing and closing windows, Exit answered Yes and the pushpin are
         // checked on the real windows and program.
     }
@@ -60,13 +75,19 @@ private slots:
     {
         QFETCH(QString, control);
         QFETCH(QStringList, boxes);
+        QFETCH(QStringList, after);
         QFETCH(QStringList, expected);
         FakeToolkit ui;
+        const auto box = [](int i) { return QStringLiteral("Form1.Text%1").arg(i + 1); };
         for (int i = 0; i < 4; ++i)
-            ui.texts[QStringLiteral("Form1.Text%1").arg(i + 1)] = boxes[i];
+            ui.texts[box(i)] = boxes[i];
         ui.boxAnswers = {MessageAnswer::No}; // to a question
-        Dispatcher(dispatchTable()).dispatch(ui, WindowId::Form1, control.toStdString(), Event::Click);
+        const std::string name = control.toStdString();
+        Dispatcher(dispatchTable()).dispatch(ui, {WindowId::Form1, name}, Event::Click);
         QCOMPARE(ui.log, expected);
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(ui.texts.value(box(i)), after[i]);
+        QVERIFY(designed().contains(ui.named));
     }
 
     void hover_data()
@@ -85,11 +106,13 @@ private slots:
         QFETCH(QString, control);
         QFETCH(QString, blue);
         FakeToolkit ui;
-        Dispatcher(dispatchTable()).dispatch(ui, WindowId::aboutmeta, control.toStdString(), Event::MouseMove);
+        const std::string name = control.toStdString();
+        Dispatcher(dispatchTable()).dispatch(ui, {WindowId::aboutmeta, name}, Event::MouseMove);
         QStringList expected;
         for (const char* link : {"Label4", "Label5", "Label7"})
             expected << QStringLiteral("setTextColor aboutmeta.%1 %2").arg(link, blue == link ? "0000ff" : "text");
         QCOMPARE(ui.log, expected);
+        QVERIFY(designed().contains(ui.named));
     }
 };
 

@@ -1,6 +1,7 @@
 #include "app_fixture.h"
 #include "fake_toolkit.h"
 #include "forms/Form1/form1_commands.h"
+#include "forms/Form1/form1_controls.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -98,7 +99,7 @@ private slots:
             offered = dialog->selectedFiles();
             dialog->reject();
         });
-        program.toolkit.setText({WindowId::Form1, "Text4"}, "<TITLE>cancelled</TITLE>");
+        program.toolkit.setText(Form1::Text4, "<TITLE>cancelled</TITLE>");
         save();
         QCOMPARE(offered, QStringList{path});
         QCOMPARE(contents(path), saved);

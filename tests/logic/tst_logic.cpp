@@ -41,9 +41,7 @@ private slots:
         QFETCH(QString, expected);
         expected.replace("{d}", "<meta name=\"description\" content=\"")
             .replace("{k}", "<meta name=\"keywords\" content=\"");
-        QCOMPARE(compose::titleElement(fields[0]) + compose::descriptionElement(fields[1]) +
-                     compose::keywordsElement(fields[2]),
-                 expected);
+        QCOMPARE(compose::metaTags(fields[0], fields[1], fields[2]), expected);
     }
 
     void keepsEveryCharacter_data()

@@ -3,6 +3,7 @@
 #include "app/program.h"
 
 #include <QApplication>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -10,7 +11,11 @@
 #include <memory>
 
 // The real toolkit and dispatcher, as the program wires them at start.
+// A design fault (a dispatch row or handler that names a control its window
+// does not have) fails the test function that made the program.
 struct RunningProgram : Program {
+    RunningProgram() { QTest::failOnWarning(QRegularExpression("^Design fault")); }
+
     QWidget* show(WindowId id)
     {
         toolkit.showWindow(id);

@@ -4,28 +4,28 @@
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
-#include <array>
 #include <functional>
 
 // A toolkit that records what the handlers ask of it and answers the modal
-// parts with what the test queued. Each call is logged as one line, such as
-// "setText Form1.Text4 <TITLE>..." or "messageBox 16 Error|Please ...".
+// parts with what the test queued. The text boxes keep their texts; every
+// other call is logged as one line, such as "setVisible Form1.Image3 true" or
+// "messageBox 16 Error|Please ...".
 class FakeToolkit : public Toolkit {
 public:
-    static QString name(WindowId window) { return std::array{"Form1", "Form2", "aboutmeta"}[std::size_t(window)]; }
-    static QString key(Control control)
+    static QString name(WindowId window) { return objectName(windowName(window)); }
+    // Every control a handler names is kept in `named`.
+    QString key(Control control) const
     {
-        return name(control.window) + u'.' + QString::fromUtf8(control.name.data(), qsizetype(control.name.size()));
+        const QString key = name(control.window) + u'.' + control.objectName();
+        named.insert(key);
+        return key;
     }
 
     QString text(Control box) const override { return texts.value(key(box)); }
-    void setText(Control box, const QString& text) override
-    {
-        texts[key(box)] = text;
-        log << "setText " + key(box) + u' ' + text;
-    }
+    void setText(Control box, const QString& text) override { texts[key(box)] = text; }
     void setVisible(Control picture, bool shown) override
     {
         log << "setVisible " + key(picture) + (shown ? " true" : " false");
@@ -68,6 +68,7 @@ public:
     // State as the handlers left it.
     QHash<QString, QString> texts;
     QStringList log;
+    mutable QSet<QString> named;
 
     // Answers: buttons for the next boxes (OK when none is queued), paths for
     // the next Save dialogs (cancelled when none is queued), and what runs

@@ -1,21 +1,12 @@
 #pragma once
 
+#include "app/toolkit/control.h"
 #include "app/toolkit/message_styles.h"
 
 #include <QRgb>
 #include <QString>
 #include <cstdint>
 #include <optional>
-#include <string_view>
-
-// The three windows of the program. At most one of each exists at a time.
-enum class WindowId { Form1, Form2, aboutmeta };
-
-// A control of a window, by its design name ("Text4", "Image3", "Label5").
-struct Control {
-    WindowId window;
-    std::string_view name;
-};
 
 // Everything the handlers ask of the windowing toolkit. The Qt adapter is the
 // real thing; tests answer the modal parts with a recording fake.

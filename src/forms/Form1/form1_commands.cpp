@@ -2,6 +2,7 @@
 
 #include "compose/composer.h"
 #include "compose/export.h"
+#include "forms/Form1/form1_controls.h"
 #include "forms/Form1/form1_design.h"
 #include "host/host.h"
 #include "stoplight/routines.h"
@@ -12,16 +13,6 @@
 namespace Form1 {
 
 namespace {
-
-constexpr Control Text1{WindowId::Form1, "Text1"};
-constexpr Control Text2{WindowId::Form1, "Text2"};
-constexpr Control Text3{WindowId::Form1, "Text3"};
-constexpr Control Text4{WindowId::Form1, "Text4"};
-constexpr Control Image1{WindowId::Form1, "Image1"};
-constexpr Control Image2{WindowId::Form1, "Image2"};
-constexpr Control Image3{WindowId::Form1, "Image3"};
-constexpr Control Image4{WindowId::Form1, "Image4"};
-constexpr Control CMDialog1{WindowId::Form1, "CMDialog1"};
 
 // Set while a save lets the waiting events be handled before its file is put
 // in place.
@@ -51,10 +42,7 @@ void mnuBuild_Click(Toolkit& ui)
         ui.messageBox(missingFieldMessage(*empty), MessageStyle::Critical, Form1Design::errorTitle);
         return;
     }
-    // Each element is appended to what the box holds at that moment.
-    ui.setText(Text4, compose::titleElement(title));
-    ui.setText(Text4, ui.text(Text4) + compose::descriptionElement(description));
-    ui.setText(Text4, ui.text(Text4) + compose::keywordsElement(keywords));
+    ui.setText(Text4, compose::metaTags(title, description, keywords));
 }
 
 void mnuSave_Click(Toolkit& ui)

@@ -1,16 +1,19 @@
 #include "forms/Form1/form1_design.h"
 
+#include "forms/Form1/form1_controls.h"
+
 #include <array>
 
 namespace Form1Design {
 
 using namespace design;
+using namespace Form1;
 using enum Kind;
 
 const WindowSpec& window()
 {
-    static const WindowSpec spec{
-        "Form1", QStringLiteral("Orbeck Kestrine"), 1695, 3165, 5430, 4485, ":/assets/globe.svg"};
+    static const WindowSpec spec{WindowId::Form1,     QStringLiteral("Orbeck Kestrine"), 1695, 3165, 5430, 4485,
+                                 ":/assets/globe.svg"};
     return spec;
 }
 
@@ -20,32 +23,32 @@ std::span<const ControlSpec> controls()
     const QString keepOnTop = QStringLiteral("Keep on top");
     // clang-format off
     static const std::array rows{
-        //          name        kind              container   left   top  width height tab  text
-        ControlSpec{"Text4",    MultiLineTextBox, "",          120, 2280, 5175, 1575,  8, initialOutputText()},
-        ControlSpec{"Text2",    TextBox,          "",          120,  960, 5175,  285,  5, {}},
-        ControlSpec{"Text1",    TextBox,          "",          120,  360, 5175,  285,  3, {}},
-        ControlSpec{"Picture2", Panel,            "",            0,    0, 5415, 3975,  1, {},
+        //          control     kind              container   left   top  width height tab  text
+        ControlSpec{Text4,      MultiLineTextBox, Form,        120, 2280, 5175, 1575,  8, initialOutputText()},
+        ControlSpec{Text2,      TextBox,          Form,        120,  960, 5175,  285,  5, {}},
+        ControlSpec{Text1,      TextBox,          Form,        120,  360, 5175,  285,  3, {}},
+        ControlSpec{Picture2,   Panel,            Form,          0,    0, 5415, 3975,  1, {},
                     None, QStringLiteral("Web site details")},
-        ControlSpec{"Picture1", Panel,            "",            0, 4080, 5415,  375,  0, {},
+        ControlSpec{Picture1,   Panel,            Form,          0, 4080, 5415,  375,  0, {},
                     None, QStringLiteral("Status light and pushpin")},
 
-        ControlSpec{"Text3",    TextBox,          "Picture2",  120, 1560, 5175,  285,  7, {}},
-        ControlSpec{"Label4",   Label,            "Picture2",  120, 1920, 5175,  255,  9,
+        ControlSpec{Text3,      TextBox,          Picture2,    120, 1560, 5175,  285,  7, {}},
+        ControlSpec{Label4,     Label,            Picture2,    120, 1920, 5175,  255,  9,
                     QStringLiteral("Below are the Meta Tags based on your the information you provided. ")},
-        ControlSpec{"Label3",   Label,            "Picture2",  120, 1320, 2535,  255,  6,
+        ControlSpec{Label3,     Label,            Picture2,    120, 1320, 2535,  255,  6,
                     QStringLiteral("Keywords (Seperated by commas):")},
-        ControlSpec{"Label2",   Label,            "Picture2",  120,  720, 1695,  255,  4,
+        ControlSpec{Label2,     Label,            Picture2,    120,  720, 1695,  255,  4,
                     QStringLiteral("Web Site Description:")},
-        ControlSpec{"Label1",   Label,            "Picture2",  120,  120, 1335,  255,  2,
+        ControlSpec{Label1,     Label,            Picture2,    120,  120, 1335,  255,  2,
                     QStringLiteral("Web Site Name:")},
 
-        ControlSpec{"Image4",   Image,            "Picture1",  120,    0,  600,  315, NoTab,
+        ControlSpec{Image4,     Image,            Picture1,    120,    0,  600,  315, NoTab,
                     QStringLiteral(":/assets/light-green.svg"), None, QStringLiteral("Status light: green")},
-        ControlSpec{"Image3",   Image,            "Picture1",  120,    0,  600,  315, NoTab,
+        ControlSpec{Image3,     Image,            Picture1,    120,    0,  600,  315, NoTab,
                     QStringLiteral(":/assets/light-red.svg"), Hidden, QStringLiteral("Status light: red")},
-        ControlSpec{"Image1",   Image,            "Picture1", 4920,    0,  375,  345, NoTab,
+        ControlSpec{Image1,     Image,            Picture1,   4920,    0,  375,  345, NoTab,
                     QStringLiteral(":/assets/pin-pressed.svg"), Hidden | Toggle | Checked, keepOnTop},
-        ControlSpec{"Image2",   Image,            "Picture1", 4800,    0,  450,  300, NoTab,
+        ControlSpec{Image2,     Image,            Picture1,   4800,    0,  450,  300, NoTab,
                     QStringLiteral(":/assets/pin-lying.svg"), Toggle, keepOnTop},
     };
     // clang-format on
@@ -57,10 +60,10 @@ std::span<const NamedBy> namedBy()
     // clang-format off
     static const std::array rows{
         //      control  label
-        NamedBy{"Text1", "Label1"},
-        NamedBy{"Text2", "Label2"},
-        NamedBy{"Text3", "Label3"},
-        NamedBy{"Text4", "Label4"},
+        NamedBy{Text1, Label1},
+        NamedBy{Text2, Label2},
+        NamedBy{Text3, Label3},
+        NamedBy{Text4, Label4},
     };
     // clang-format on
     return rows;
@@ -70,19 +73,20 @@ std::span<const MenuSpec> menus()
 {
     // clang-format off
     static const std::array rows{
-        MenuSpec{"mnuFile",         "",        QStringLiteral("&File"),                  {}},
-        MenuSpec{"mnuBuild",        "mnuFile", QStringLiteral("&Build"),                 QKeySequence(Qt::CTRL | Qt::Key_B)},
-        MenuSpec{"mnuSave",         "mnuFile", QStringLiteral("&Save To File"),          QKeySequence(Qt::CTRL | Qt::Key_S)},
-        MenuSpec{"sepbar1",         "mnuFile", QStringLiteral("-"),                      {}},
-        MenuSpec{"mnuClear",        "mnuFile", QStringLiteral("&Clear Fields"),          {}},
-        MenuSpec{"sepbar2",         "mnuFile", QStringLiteral("-"),                      {}},
-        MenuSpec{"mnuExit",         "mnuFile", QStringLiteral("E&xit"),                  {}},
-        MenuSpec{"mnuHelp",         "",        QStringLiteral("&Help"),                  {}},
-        MenuSpec{"mnuHowTo",        "mnuHelp", QStringLiteral("&How to"),                {}},
-        MenuSpec{"mnuWebMasters",   "mnuHelp", QStringLiteral("&Web Master Resources"),  {}},
-        MenuSpec{"mnuSearchEngine", "mnuHelp", QStringLiteral("Search Engine &Tactics"), {}},
-        MenuSpec{"sepbar3",         "mnuHelp", QStringLiteral("-"),                      {}},
-        MenuSpec{"mnuAbout",        "mnuHelp", QStringLiteral("&About"),                 {}},
+        //       item             menu     caption                                   shortcut
+        MenuSpec{mnuFile,         Form,    QStringLiteral("&File"),                  {}},
+        MenuSpec{mnuBuild,        mnuFile, QStringLiteral("&Build"),                 QKeySequence(Qt::CTRL | Qt::Key_B)},
+        MenuSpec{mnuSave,         mnuFile, QStringLiteral("&Save To File"),          QKeySequence(Qt::CTRL | Qt::Key_S)},
+        MenuSpec{sepbar1,         mnuFile, QStringLiteral("-"),                      {}},
+        MenuSpec{mnuClear,        mnuFile, QStringLiteral("&Clear Fields"),          {}},
+        MenuSpec{sepbar2,         mnuFile, QStringLiteral("-"),                      {}},
+        MenuSpec{mnuExit,         mnuFile, QStringLiteral("E&xit"),                  {}},
+        MenuSpec{mnuHelp,         Form,    QStringLiteral("&Help"),                  {}},
+        MenuSpec{mnuHowTo,        mnuHelp, QStringLiteral("&How to"),                {}},
+        MenuSpec{mnuWebMasters,   mnuHelp, QStringLiteral("&Web Master Resources"),  {}},
+        MenuSpec{mnuSearchEngine, mnuHelp, QStringLiteral("Search Engine &Tactics"), {}},
+        MenuSpec{sepbar3,         mnuHelp, QStringLiteral("-"),                      {}},
+        MenuSpec{mnuAbout,        mnuHelp, QStringLiteral("&About"),                 {}},
     };
     // clang-format on
     return rows;
@@ -90,7 +94,7 @@ std::span<const MenuSpec> menus()
 
 const SaveDialogSpec& saveDialog()
 {
-    static const SaveDialogSpec spec{"CMDialog1", QStringLiteral("Save as"), QStringLiteral("Untitled"),
+    static const SaveDialogSpec spec{CMDialog1, QStringLiteral("Save as"), QStringLiteral("Untitled"),
                                      QStringLiteral("C:\\")};
     return spec;
 }

@@ -15,16 +15,16 @@ std::span<const design::ControlSpec> controls();
 std::span<const design::NamedBy> namedBy();
 
 struct MenuSpec {
-    const char* name;
-    const char* menu; // the menu it belongs to; empty for the menu bar
-    QString caption;  // "-" is a separator line
+    Control item;
+    Control menu;    // the menu it belongs to; the window itself for the menu bar
+    QString caption; // "-" is a separator line
     QKeySequence shortcut;
 };
 std::span<const MenuSpec> menus();
 
 // The Save dialog's settings at design time.
 struct SaveDialogSpec {
-    const char* name;
+    Control dialog;
     QString title;
     QString fileName;
     QString initialFolder;

@@ -22,7 +22,7 @@ Form1Window::Form1Window()
 
     const Form1Design::SaveDialogSpec& dialog = Form1Design::saveDialog();
     auto* saveDialog = new CommonDialog(this);
-    saveDialog->setObjectName(QLatin1StringView(dialog.name));
+    saveDialog->setObjectName(dialog.dialog.objectName());
     saveDialog->setDialogTitle(dialog.title);
     saveDialog->setFileName(dialog.fileName);
     saveDialog->setInitialFolder(dialog.initialFolder);
@@ -42,16 +42,16 @@ void Form1Window::buildMenus()
 {
     std::map<std::string_view, QMenu*> menus;
     for (const Form1Design::MenuSpec& item : Form1Design::menus()) {
-        if (std::string_view(item.menu).empty()) {
+        if (item.menu.name == kWindowItself) {
             QMenu* menu = menuBar()->addMenu(item.caption);
-            menu->setObjectName(QLatin1StringView(item.name));
-            menu->menuAction()->setObjectName(QLatin1StringView(item.name));
-            menus[item.name] = menu;
+            menu->setObjectName(item.item.objectName());
+            menu->menuAction()->setObjectName(item.item.objectName());
+            menus[item.item.name] = menu;
             continue;
         }
-        QMenu* menu = menus.at(item.menu);
+        QMenu* menu = menus.at(item.menu.name);
         QAction* action = item.caption == QLatin1StringView("-") ? menu->addSeparator() : menu->addAction(item.caption);
-        action->setObjectName(QLatin1StringView(item.name));
+        action->setObjectName(item.item.objectName());
         action->setShortcut(item.shortcut);
     }
 }

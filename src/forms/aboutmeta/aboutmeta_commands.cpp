@@ -1,5 +1,6 @@
 #include "forms/aboutmeta/aboutmeta_commands.h"
 
+#include "forms/aboutmeta/aboutmeta_controls.h"
 #include "forms/aboutmeta/aboutmeta_design.h"
 #include "stoplight/routines.h"
 
@@ -13,9 +14,9 @@ using aboutmetaDesign::plainText;
 // All three links, always in this order, whether or not a colour changes.
 void colourLinks(Toolkit& ui, std::optional<QRgb> label4, std::optional<QRgb> label5, std::optional<QRgb> label7)
 {
-    ui.setTextColor({WindowId::aboutmeta, "Label4"}, label4);
-    ui.setTextColor({WindowId::aboutmeta, "Label5"}, label5);
-    ui.setTextColor({WindowId::aboutmeta, "Label7"}, label7);
+    ui.setTextColor(Label4, label4);
+    ui.setTextColor(Label5, label5);
+    ui.setTextColor(Label7, label7);
 }
 
 void resetLinks(Toolkit& ui)
