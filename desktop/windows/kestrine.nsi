@@ -4,7 +4,8 @@
 ; uninstaller that removes what was installed, and nothing else. It speaks
 ; the system's language (languages.nsh) and changes nothing while Kestrine
 ; runs.
-; makensis -INPUTCHARSET UTF8 -DVERSION=2.0.0.1 -DWRITTEN=2.00.0001 -DICON=file
+; makensis -INPUTCHARSET UTF8 -DVERSION=2.0.0.1 -DWRITTEN=2.00.0001
+;     -DMAKER="Orbeck Software" -DPRODUCT="Orbeck Kestrine" -DICON=file
 ;     -DFOLDER=dir -DLISTS=dir -DOUTFILE=file [-DCOMPRESSOR=zlib] kestrine.nsi
 ; FOLDER is the program's folder; LISTS holds install.nsh and uninstall.nsh,
 ; its files one by one.
@@ -26,16 +27,16 @@ AllowSkipFiles off
 
 !define KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Kestrine"
 
-Name "Orbeck Kestrine ${WRITTEN}"
+Name "${PRODUCT} ${WRITTEN}"
 OutFile "${OUTFILE}"
 InstallDir "$PROGRAMFILES64\Kestrine"
 InstallDirRegKey HKLM "${KEY}" "InstallLocation"
 VIProductVersion "${VERSION}"
-VIAddVersionKey /LANG=1033 "CompanyName" "Orbeck Software"
-VIAddVersionKey /LANG=1033 "FileDescription" "Orbeck Kestrine Setup"
+VIAddVersionKey /LANG=1033 "CompanyName" "${MAKER}"
+VIAddVersionKey /LANG=1033 "FileDescription" "${PRODUCT} Setup"
 VIAddVersionKey /LANG=1033 "FileVersion" "${WRITTEN}"
-VIAddVersionKey /LANG=1033 "LegalCopyright" "© 1998-1999 Orbeck Software"
-VIAddVersionKey /LANG=1033 "ProductName" "Orbeck Kestrine"
+VIAddVersionKey /LANG=1033 "LegalCopyright" "© 1998-1999 ${MAKER}"
+VIAddVersionKey /LANG=1033 "ProductName" "${PRODUCT}"
 VIAddVersionKey /LANG=1033 "ProductVersion" "${WRITTEN}"
 
 !define MUI_ICON "${ICON}"
@@ -106,9 +107,9 @@ Section
     ; The shortcut starts the program in its own folder.
     SetOutPath "$INSTDIR"
     CreateShortcut "$SMPROGRAMS\Kestrine.lnk" "$INSTDIR\kestrine.exe" "" "$INSTDIR\kestrine.exe" 0
-    WriteRegStr HKLM "${KEY}" "DisplayName" "Orbeck Kestrine"
+    WriteRegStr HKLM "${KEY}" "DisplayName" "${PRODUCT}"
     WriteRegStr HKLM "${KEY}" "DisplayVersion" "${WRITTEN}"
-    WriteRegStr HKLM "${KEY}" "Publisher" "Orbeck Software"
+    WriteRegStr HKLM "${KEY}" "Publisher" "${MAKER}"
     WriteRegStr HKLM "${KEY}" "DisplayIcon" "$INSTDIR\kestrine.exe"
     WriteRegStr HKLM "${KEY}" "InstallLocation" "$INSTDIR"
     WriteRegStr HKLM "${KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'

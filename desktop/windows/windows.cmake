@@ -2,8 +2,10 @@
 # a Windows user receives, the program with everything it needs beside it.
 
 # The version as the version record writes it: 2.0.0.1 is "2.00.0001".
-function(kestrine_written_version out)
-    string(REPLACE "." ";" parts "${PROJECT_VERSION}")
+# Run as a script, this file prints it for the version given:
+#   cmake -DVERSION=2.0.0.1 -P desktop/windows/windows.cmake
+function(kestrine_written_version version out)
+    string(REPLACE "." ";" parts "${version}")
     list(GET parts 0 major)
     list(GET parts 1 minor)
     list(GET parts 3 build)
@@ -17,6 +19,12 @@ function(kestrine_written_version out)
     set(${out} "${major}.${minor}.${zeros}${build}" PARENT_SCOPE)
 endfunction()
 
+if(CMAKE_SCRIPT_MODE_FILE)
+    kestrine_written_version(${VERSION} written)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E echo ${written})
+    return()
+endif()
+
 # A program with windows and no console, with the icon (drawn from the About
 # window's picture at 64 x 64 in 256 colours) and the version record.
 function(kestrine_windows_program target)
@@ -29,8 +37,8 @@ function(kestrine_windows_program target)
         COMMAND ${MAGICK_CONVERT} ${icon}.png -colors 256 ${icon}
         DEPENDS ${svg} VERBATIM)
     string(REPLACE "." "," version_commas "${PROJECT_VERSION}")
-    kestrine_written_version(version_written)
-    configure_file(${CMAKE_CURRENT_SOURCE_DIR}/app/windows/kestrine.rc.in ${CMAKE_CURRENT_BINARY_DIR}/kestrine.rc @ONLY)
+    kestrine_written_version(${PROJECT_VERSION} version_written)
+    configure_file(${PROJECT_SOURCE_DIR}/desktop/windows/kestrine.rc.in ${CMAKE_CURRENT_BINARY_DIR}/kestrine.rc @ONLY)
     set_source_files_properties(${CMAKE_CURRENT_BINARY_DIR}/kestrine.rc PROPERTIES OBJECT_DEPENDS ${icon})
     target_sources(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/kestrine.rc)
     # The C run-time starts main() in a program with windows too. Qt's own
@@ -62,7 +70,8 @@ endfunction()
 function(kestrine_windows_folder target)
     # What scripts/build-windows makes the installer and the zip with.
     file(WRITE ${CMAKE_BINARY_DIR}/windows-release.sh
-        "version=${PROJECT_VERSION}\nsource_date=${KESTRINE_SOURCE_DATE_EPOCH}\n")
+        "version=${PROJECT_VERSION}\nsource_date=${KESTRINE_SOURCE_DATE_EPOCH}\n"
+        "maker='${KESTRINE_MAKER}'\nproduct='${PROJECT_DESCRIPTION}'\n")
     install(TARGETS ${target} RUNTIME DESTINATION .)
     install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets>
                   $<TARGET_FILE:Qt6::Svg> DESTINATION .)
