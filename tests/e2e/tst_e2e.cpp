@@ -1,5 +1,7 @@
 #include "compose/composer.h"
+#include "design_place.h"
 #include "desktop.h"
+#include "forms/Form1/form1_controls.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,11 +46,12 @@ private slots:
         const QString id = waitForWindow("Orbeck Kestrine");
         const auto state = [&] { return run("xprop", {"-id", id, "WM_STATE", "_NET_WM_STATE"}); };
         QTRY_VERIFY_WITH_TIMEOUT(state().contains("Normal"), kPatience);
-        // The client area, 362 x 299, starts at (113, 211) under the menu bar.
-        const QPoint client(113, 211);
-        QTRY_COMPARE_WITH_TIMEOUT(windowGeometry(id).bottomLeft() + QPoint(0, 1 - 299), client, kPatience);
+        // The client area at its designed place under the menu bar.
+        const QRect area = designedClientArea(WindowId::Form1);
+        const QPoint client = area.topLeft();
+        QTRY_COMPARE_WITH_TIMEOUT(windowGeometry(id).bottomLeft() + QPoint(0, 1 - area.height()), client, kPatience);
         const QRect placed = windowGeometry(id);
-        QCOMPARE(placed.width(), 362);
+        QCOMPARE(placed.width(), area.width());
         const QString actions = run("xprop", {"-id", id, "_NET_WM_ALLOWED_ACTIONS"});
         QVERIFY2(!actions.contains("MAXIMIZE") && !actions.contains("RESIZE"), qPrintable(actions));
         // Docks and window switchers find the desktop entry by the window's class.
@@ -58,7 +61,7 @@ private slots:
 
         const auto click = [&](QPoint inClient) { clickAt(client + inClient); };
         QVERIFY(!state().contains("_NET_WM_STATE_ABOVE"));
-        click({324, 276}); // the pin lying on its side
+        click(designedRect(Form1::Image2).topLeft() + QPoint(4, 4)); // the pin lying on its side
         QTRY_VERIFY_WITH_TIMEOUT(state().contains("_NET_WM_STATE_ABOVE"), kPatience);
         // A window the program opens while pinned comes up in front, with the keyboard.
         press(id, {"alt+h", "w"});
@@ -69,7 +72,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(xdotool({"getactivewindow"}), resources, kPatience);
         // The pressed pin, clicked far enough from the first click to make no
         // double click of the two: no window of the program stays above others.
-        click({348, 291});
+        click(designedRect(Form1::Image1).bottomRight() - QPoint(4, 4));
         QTRY_VERIFY_WITH_TIMEOUT(!state().contains("_NET_WM_STATE_ABOVE"), kPatience);
         QVERIFY(!run("xprop", {"-id", resources, "_NET_WM_STATE"}).contains("_NET_WM_STATE_ABOVE"));
         QCOMPARE(windowGeometry(id), placed);

@@ -1,9 +1,7 @@
 #include "app/dispatch.h"
 #include "compose/composer.h"
+#include "design_place.h"
 #include "fake_toolkit.h"
-#include "forms/Form1/form1_design.h"
-#include "forms/Form2/form2_design.h"
-#include "forms/aboutmeta/aboutmeta_design.h"
 
 #include <QTest>
 #include <algorithm>
@@ -22,8 +20,8 @@ class TestHandlers : public QObject {
     {
         QSet<QString> names;
         const auto add = [&](Control control) { names.insert(FakeToolkit().key(control)); };
-        for (const auto& rows : {Form1Design::controls(), Form2Design::controls(), aboutmetaDesign::controls()})
-            std::ranges::for_each(rows, add, &design::ControlSpec::control);
+        for (WindowId window : {WindowId::Form1, WindowId::Form2, WindowId::aboutmeta})
+            std::ranges::for_each(designRows(window), add, &design::ControlSpec::control);
         std::ranges::for_each(Form1Design::menus(), add, &Form1Design::MenuSpec::item);
         add(Form1Design::saveDialog().dialog);
         return names;

@@ -1,9 +1,7 @@
 #include "app/dispatch_check.h"
 #include "app_fixture.h"
+#include "design_place.h"
 #include "forms/Form1/form1_controls.h"
-#include "forms/Form1/form1_design.h"
-#include "forms/Form2/form2_design.h"
-#include "forms/aboutmeta/aboutmeta_design.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -86,8 +84,7 @@ private slots:
         QVERIFY(!(shown->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
         QVERIFY(!hasControl(*shown, "Label1", Event::Click) && !hasControl(*shown, "mnuBiuld", Event::Click));
 
-        const std::span<const design::ControlSpec> rows = std::array{Form1Design::controls(), Form2Design::controls(),
-                                                                     aboutmetaDesign::controls()}[std::size_t(window)];
+        const std::span<const design::ControlSpec> rows = designRows(WindowId(window));
         QMap<int, QWidget*> byTab;
         QHash<const QWidget*, const QWidget*> inFront; // the container's row before, in front of this one
         for (const design::ControlSpec& row : rows) {

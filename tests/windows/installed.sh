@@ -6,12 +6,15 @@
 # Web addresses reach a recording browser registered in the test's own XDG
 # folders, as Wine hands them to the desktop.
 # Usage: WINEPREFIX=new-folder tests/e2e/with-desktop.sh tests/windows/installed.sh SETUP.exe ZIP FOLDER QORVEL.exe
-# (FOLDER: the program's folder that SETUP.exe installs)
+#     DESIGN_PLACE
+# (FOLDER: the program's folder that SETUP.exe installs; DESIGN_PLACE: the
+# native build's tool that says where the designs put what is clicked)
 set -euo pipefail
 setup=$(realpath "$1")
 zip=$(realpath "$2")
 folder=$(realpath "$3")
 companion=$(realpath "$4")
+place=$(realpath "$5")
 here=$(realpath "$(dirname "$0")")
 tmp=$(mktemp -d)
 wine=/usr/lib/wine/wine64
@@ -120,20 +123,24 @@ unchanged=$(files)
 if "$wine" "$setup" /S; then fail "installed while the program runs"; fi
 [ "$(files)" = "$unchanged" ] || fail "the program's folder changed while it runs"
 
-# The client area, 362 x 299 under the menu bar, at its designed place; a fixed frame.
+# The client area under the menu bar at its designed place; a fixed frame.
+read -r client_x client_y client_width client_height < <("$place" Form1)
 geometry() {
     xwininfo -id "$main" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
-        /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y + h - 299, w}'
+        /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y + h - '"$client_height"', w}'
 }
-placed() { [ "$(geometry)" = "113 211 362" ]; }
-await placed || fail "client area at $(geometry), not 113 211, 362 wide"
+placed() { [ "$(geometry)" = "$client_x $client_y $client_width" ]; }
+await placed || fail "client area at $(geometry), not $client_x $client_y, $client_width wide"
 hints=$(xprop -id "$main" WM_NORMAL_HINTS)
 grep -q 'minimum size' <<<"$hints" && grep -q 'maximum size' <<<"$hints" || fail "resizable: $hints"
 
 # The pushpin keeps the window above, and a window opened meanwhile above it;
 # released, neither stays above, and the window has not moved.
 ! has "state $main" _NET_WM_STATE_ABOVE || fail "above from the start"
-click $((113 + 324)) $((211 + 276))
+# Near the lying pin's top left corner, then the pressed pin's bottom right, so
+# that the two clicks make no double click.
+read -r x y _ _ < <("$place" Form1 Image2)
+click $((client_x + x + 4)) $((client_y + y + 4))
 await has "state $main" _NET_WM_STATE_ABOVE || fail "the pin does not keep the window above"
 press "$main" alt+h w
 resources=$(wait_window "Web Master Resources")
@@ -141,7 +148,8 @@ stacking() { xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/, /\n/g'; 
 in_front() { stacking | sed -n "/^$(printf '0x%x' "$main")\$/,\$p" | grep -qx "$(printf '0x%x' "$resources")"; }
 await has "state $resources" _NET_WM_STATE_ABOVE || fail "Resources is not kept above with the pin set"
 await in_front || fail "Resources opened behind the pinned window: $(stacking)"
-click $((113 + 348)) $((211 + 291))
+read -r x y width height < <("$place" Form1 Image1)
+click $((client_x + x + width - 5)) $((client_y + y + height - 5))
 await eval '! has "state $main" _NET_WM_STATE_ABOVE' || fail "the pin does not release the window"
 await eval '! has "state $resources" _NET_WM_STATE_ABOVE' || fail "the pin does not release Resources"
 placed || fail "moved to $(geometry)"
@@ -173,8 +181,9 @@ press "$main" alt+h a
 about=$(wait_window "About this program")
 read -r x y < <(xwininfo -id "$about" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
     END {print x, y}')
-# Label7's middle: the frame at 8,0 and the label at 168,144 in it, 209 x 17.
-click $((x + 8 + 168 + 104)) $((y + 144 + 8))
+# Label7's middle.
+read -r left top width height < <("$place" aboutmeta Label7)
+click $((x + left + width / 2)) $((y + top + height / 2))
 # Wine writes the address in its canonical form, with a slash after the host.
 await grep -qxE 'http://www\.quarrendale\.example/?' "$tmp/received" || fail "the browser received nothing"
 press "$about" Return
