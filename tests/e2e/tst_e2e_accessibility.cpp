@@ -27,34 +27,6 @@ private slots:
         reader_.reset();
     }
 
-    void startFocusesTheStripThenThePin()
-    {
-        // The strip is named as it takes the focus, then the pin it offers.
-        const QList<Heard>& heard = reader_->heard();
-        const auto pin = std::ranges::find_if(heard, [this](const Heard& h) { return focused(h) && isPin(h); });
-        const auto strip = std::find_if(std::make_reverse_iterator(pin), heard.rend(), focused);
-        QVERIFY(strip != heard.rend());
-        QCOMPARE(strip->role, ATSPI_ROLE_PANEL);
-        QVERIFY(!strip->name.isEmpty() && !pin_.name.isEmpty());
-        QVERIFY(!pin_.checked);
-    }
-
-    void tabCyclesThroughNamedStops()
-    {
-        // The stops after the strip, in the designed order, by what they are;
-        // then round to the strip again, and its pin.
-        QStringList seen;
-        for (AtspiRole role : {ATSPI_ROLE_PANEL, ATSPI_ROLE_TEXT, ATSPI_ROLE_TEXT, ATSPI_ROLE_TEXT, ATSPI_ROLE_TEXT}) {
-            const qsizetype at = tab(focused);
-            QVERIFY(at >= 0);
-            const Heard& stop = reader_->heard()[at];
-            QCOMPARE(stop.role, role);
-            QVERIFY2(!stop.name.isEmpty() && !seen.contains(stop.path), qPrintable(stop.name));
-            seen << stop.path;
-        }
-        QVERIFY(tab([this](const Heard& h) { return focused(h) && isPin(h); }) >= 0);
-    }
-
     void everyTurnOfThePinIsHeard()
     {
         qsizetype next = reader_->heard().size();
@@ -124,14 +96,6 @@ private:
             reader_->await([](const Heard& h) { return focused(h) && h.role == ATSPI_ROLE_CHECK_BOX; });
         QVERIFY(at >= 0);
         pin_ = reader_->heard()[at];
-    }
-
-    // Presses Tab and waits for the event it brings that matches.
-    qsizetype tab(const std::function<bool(const Heard&)>& match)
-    {
-        const qsizetype from = reader_->heard().size();
-        xdotool({"key", "Tab"});
-        return reader_->await(match, from);
     }
 
     // Turns the pin by `how` and waits for the turn to be heard.

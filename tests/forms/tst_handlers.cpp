@@ -53,16 +53,10 @@ private slots:
             << QStringList{"setVisible Form1.Image3 true", "setVisible Form1.Image4 false",
                            "messageBox 16 Error|Please build your Meta Tags before saving",
                            "setVisible Form1.Image3 false", "setVisible Form1.Image4 true"};
-        QTest::newRow("Save, dialog cancelled")
-            << "mnuSave" << filled << filled
-            << QStringList{"setSaveDialogFilter Form1.CMDialog1 Text Files(*.txt)|*.txt|All Files(*.*)|*.*|",
-                           "showSaveDialog Form1.CMDialog1"};
         QTest::newRow("Clear Fields") << "mnuClear" << filled
                                       << QStringList{"", "", "", Form1Design::clearedOutputText()} << QStringList{};
         QTest::newRow("Exit, No") << "mnuExit" << filled << filled
                                   << QStringList{"messageBox 4 Confirm Exit|Are you sure you want to quit?"};
-        QTest::newRow("How to, no title of its own")
-            << "mnuHowTo" << filled << filled << QStringList{"messageBox 0 |" + Form1Design::howToText()};
         // Started or not, the companion program shows nothing.
         QTest::newRow("Search Engine Tactics") << "mnuSearchEngine" << filled << filled << QStringList{};
         // Showing and closing windows, Exit answered Yes and the pushpin are

@@ -23,8 +23,6 @@ private slots:
         QTest::addColumn<QStringList>("buttons"); // Qt's words for them, in German
         QTest::newRow("Exit") << "mnuExit" << Form1Design::exitTitle << Form1Design::exitQuestion
                               << QStringList{"Ja", "Nein"};
-        QTest::newRow("Build with nothing typed")
-            << "mnuBuild" << Form1Design::errorTitle << Form1Design::missingTitleMessage << QStringList{"OK"};
         QTest::newRow("How to, titled with the program's name")
             << "mnuHowTo"
             << "Kestrine" << Form1Design::howToText().replace(u'\r', u'\n') << QStringList{"OK"};

@@ -58,12 +58,7 @@ public:
         log << "showSaveDialog " + key(dialog);
         return dialogAnswers.isEmpty() ? QString() : dialogAnswers.takeFirst();
     }
-    void processEvents() override
-    {
-        log << "processEvents";
-        if (onProcessEvents)
-            onProcessEvents();
-    }
+    void processEvents() override { onProcessEvents(); }
 
     // State as the handlers left it.
     QHash<QString, QString> texts;
@@ -75,5 +70,5 @@ public:
     // while the waiting events are handled or a box is open.
     QList<int> boxAnswers;
     QStringList dialogAnswers;
-    std::function<void()> onProcessEvents;
+    std::function<void()> onProcessEvents = [] {};
 };
