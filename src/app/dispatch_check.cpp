@@ -1,5 +1,6 @@
 #include "app/dispatch_check.h"
 
+#include "app/design_fault.h"
 #include "forms/controls/click_target.h"
 
 #include <QAbstractButton>
@@ -17,21 +18,11 @@ bool hasControl(const QWidget& window, std::string_view name, Event event)
     return qobject_cast<const QAbstractButton*>(control) || qobject_cast<const ClickTarget*>(control);
 }
 
-void reportDesignFault(const QByteArray& message)
-{
-#ifdef NDEBUG
-    qWarning("Design fault: %s", message.constData());
-#else
-    qFatal("Design fault: %s", message.constData());
-#endif
-}
-
 void checkDispatchRows(const Dispatcher& dispatcher, WindowId id, const QWidget& window)
 {
     const auto exists = [&](std::string_view name, Event event) { return hasControl(window, name, event); };
     for (const DispatchEntry* row : dispatcher.rowsWithoutControl(id, exists)) {
-        const QByteArray where =
-            window.objectName().toUtf8() + '.' + QByteArray(row->control.name.data(), row->control.name.size());
-        reportDesignFault("the dispatch row " + where + " names no control of its window that takes its event");
+        reportDesignFault({"the dispatch row ", windowName(id), ".", row->control.name,
+                           " names no control of its window that takes its event"});
     }
 }

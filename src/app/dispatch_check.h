@@ -10,12 +10,6 @@
 // buttons and click targets take clicks.
 bool hasControl(const QWidget& window, std::string_view name, Event event);
 
-// A dispatch row or a handler that names a control its window's design does
-// not make, or not of the kind it asks for, would leave a command doing
-// nothing. A debug build stops at the first such fault; a release build
-// warns, and the tests fail on the warning.
-void reportDesignFault(const QByteArray& message);
-
 // Every dispatch row of a window that has just been made must name one of its
 // controls that can take the row's event: a click row on a label the design
 // does not make clickable is such a fault.

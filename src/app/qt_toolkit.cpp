@@ -1,5 +1,6 @@
 #include "app/qt_toolkit.h"
 
+#include "app/design_fault.h"
 #include "app/dispatch_check.h"
 #include "app/message_box.h"
 #include "forms/common_dialog.h"
@@ -20,7 +21,7 @@ namespace {
 
 void reportNotABox(Control control)
 {
-    reportDesignFault(QByteArray(control.name.data(), qsizetype(control.name.size())) + " is not a text box");
+    reportDesignFault({control.name, " is not a text box"});
 }
 
 } // namespace

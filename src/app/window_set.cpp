@@ -1,6 +1,6 @@
 #include "app/window_set.h"
 
-#include "app/dispatch_check.h"
+#include "app/design_fault.h"
 #include "forms/Form1/form1_window.h"
 #include "forms/Form2/form2_window.h"
 #include "forms/aboutmeta/aboutmeta_window.h"
@@ -53,9 +53,7 @@ std::optional<WindowId> WindowSet::idOf(const QWidget* window) const
 
 void WindowSet::reportUnknown(Control control, const char* kind)
 {
-    const std::string_view window = windowName(control.window);
-    reportDesignFault(QByteArray(window.data(), qsizetype(window.size())) + " has no " + kind + " named " +
-                      QByteArray(control.name.data(), qsizetype(control.name.size())));
+    reportDesignFault({windowName(control.window), " has no ", kind, " named ", control.name});
 }
 
 void WindowSet::hideAll()
